@@ -1,0 +1,82 @@
+#include "codes.h"
+
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QIcon>
+#include <QTextStream>
+#include <QVariant>
+
+namespace {
+
+void fillComboBox(QComboBox* box, const QString& tablePath)
+{
+    const QList<CodeRow> rows = readCodeTable(tablePath);
+    for (const CodeRow& row : rows)
+        box->insertItem(box->count(), QIcon(), row.text, QVariant(row.code));
+}
+
+} // namespace
+
+QList<CodeRow> readCodeTable(const QString& path)
+{
+    QList<CodeRow> rows;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return rows;
+    QTextStream in(&file);
+    in.setEncoding(QStringConverter::Utf8);
+    in.readLine(); // column names
+    while (!in.atEnd()) {
+        const QString line = in.readLine();
+        const int tab = line.indexOf(QLatin1Char('\t'));
+        if (tab < 0)
+            continue;
+        rows.append({line.left(tab), line.mid(tab + 1)});
+    }
+    return rows;
+}
+
+codes::codes() = default;
+
+void codes::setupComboBoxes()
+{
+    dofrom();
+    doto();
+    dotx();
+    dolang();
+    dofor();
+    domode();
+}
+
+void codes::dofrom()
+{
+    fillComboBox(tmw->ui->cbFrom, QStringLiteral(":/codetables/from.tsv"));
+}
+
+void codes::doto()
+{
+    fillComboBox(tmw->ui->cbTo, QStringLiteral(":/codetables/to.tsv"));
+}
+
+void codes::dotx()
+{
+    fillComboBox(tmw->ui->cbTx, QStringLiteral(":/codetables/tx.tsv"));
+}
+
+void codes::dolang()
+{
+    fillComboBox(tmw->ui->cbLang, QStringLiteral(":/codetables/lang.tsv"));
+}
+
+void codes::dofor()
+{
+    fillComboBox(tmw->ui->cbFor, QStringLiteral(":/codetables/foreign.tsv"));
+}
+
+void codes::domode()
+{
+    fillComboBox(tmw->ui->cbMode, QStringLiteral(":/codetables/mode.tsv"));
+}

@@ -1,0 +1,20 @@
+#include "tableitem.h"
+
+#include "scheduleformat.h"
+
+#include <QTableWidget>
+
+TableItem::TableItem(const QString& text, int type)
+    : QTableWidgetItem(text, type)
+{
+    setFlags(flags() | Qt::ItemIsEditable);
+}
+
+TableItem::~TableItem() = default;
+
+bool TableItem::operator<(const QTableWidgetItem& other) const
+{
+    if (other.tableWidget() && other.column() == 0)
+        return frequencyKey(text()) < frequencyKey(other.text());
+    return text() < other.text();
+}

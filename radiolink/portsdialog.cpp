@@ -1,0 +1,12 @@
+#include "mainwindow.h"
+
+#include "udpports.h"
+
+void MainWindow::on_actionSet_UDP_Ports_triggered()
+{
+    udpports dialog(this);
+    if (dialog.exec() == QDialog::Accepted) {
+        rxPort = dialog.rxPort;
+        txPort = dialog.txPort;
+    }
+}

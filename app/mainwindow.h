@@ -109,6 +109,9 @@ private:
     // --- schedule: rows in and out of the table
     QList<QStringList> tableRows(int columns);
     void putTableRow(int row, const QStringList& fields, int columns);
+    void putTableRows(const QList<QStringList>& rows, int columns);
+    bool savePass(const QString& fileBase, int columns);
+    bool orvaneFileSaved = false;
 
     // --- editing and radio link: the row that Del and Go act on
     int selectedRowCount();

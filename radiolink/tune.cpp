@@ -1,0 +1,20 @@
+#include "mainwindow.h"
+
+#include <QMessageBox>
+
+void MainWindow::on_go_clicked()
+{
+    const int selected = selectedRowCount();
+    if (selected != 1) {
+        QMessageBox::information(nullptr, QStringLiteral("Notice"),
+                                 selected == 0 ? QStringLiteral("You must select a row to Go")
+                                               : QStringLiteral("You must select only one row to Go"));
+        return;
+    }
+    // the selected row, which after a Ctrl+click need not be the current cell's row
+    const int row = theSelectedRow();
+    const QString mode = getTableItem(row, 8);
+    if (!mode.isEmpty())
+        sender.broadcastDatagram(QStringLiteral("mode:") + mode);
+    sender.broadcastDatagram(QStringLiteral("ofreq:") + getTableItem(row, 0) + QStringLiteral("000"));
+}

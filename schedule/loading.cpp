@@ -1,0 +1,106 @@
+#include "mainwindow.h"
+
+#include "scheduleformat.h"
+#include "tableitem.h"
+#include "ui_mainwindow.h"
+#include "waitcursor.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+const char* const seedLines[] = {
+    "1110;0000-2359;;USA;KFAB Omaha, NE;E;NAm;;;\n",
+    "1040;0000-2359;;USA;WHO Des Moines IA;E;NAm;;;\n",
+    "14230;0000-2359;;USA;20m Analog SSTV;E;NAm;;;\n",
+    "14233;0000-2359;;USA;20m Digital SSTV;E;NAm;;;\n",
+};
+
+void showError(const QString& text)
+{
+    QMessageBox::information(nullptr, QStringLiteral("error"), text);
+}
+
+QString seedNotice()
+{
+    const QString separator = QStringLiteral("-------------------------------\n");
+    return QStringLiteral("Ledra\n") + separator
+           + QStringLiteral("\"orvane-swbc-sked.txt\" file not found\n")
+           + QStringLiteral("where expected. Consequently, a small\n")
+           + QStringLiteral("(4 entry) one has been created for you.\n")
+           + QStringLiteral("You may now add entries to this.\n") + separator;
+}
+
+// Writes the four sample entries to path; false, after telling the user, when that fails.
+bool writeSeed(const QString& path)
+{
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly);
+    for (const char* line : seedLines) {
+        const qint64 length = qstrlen(line);
+        written = written && file.write(line, length) == length;
+    }
+    if (!written || !file.commit()) {
+        showError(file.errorString());
+        return false;
+    }
+    QMessageBox::information(nullptr, QStringLiteral("Notice"), seedNotice());
+    return true;
+}
+
+} // namespace
+
+void MainWindow::getdbfile(QString path)
+{
+    const bool picked = !path.isEmpty();
+    const QString target = picked ? path : docsFolder + orvaneFileBase + QStringLiteral(".txt");
+
+    // only a missing start-up file is replaced by the sample; an unreadable one is kept as it is
+    if (!picked && !QFileInfo::exists(target) && !writeSeed(target))
+        return;
+    const QFileInfo info(target);
+    if (info.exists() && !info.isFile()) {
+        showError(QStringLiteral("\"%1\" is not a regular file").arg(target));
+        return;
+    }
+
+    QFile file(target);
+    if (!file.open(QIODevice::ReadOnly)) {
+        showError(file.errorString());
+        return;
+    }
+    // room for a first line of the full limit and its CR LF
+    if (picked && !isOrvaneFirstLine(file.peek(firstLineLimit + 2))) {
+        showError(QStringLiteral("Can't load Pelkin format file"));
+        return;
+    }
+
+    QByteArray bytes;
+    {
+        WaitCursor wait;
+        bytes = file.readAll();
+    }
+    if (file.error() != QFileDevice::NoError) {
+        showError(file.errorString());
+        return;
+    }
+
+    WaitCursor wait;
+    const QStringList lines = scheduleLines(decodeScheduleText(bytes));
+    QTableWidget* table = ui->thetable;
+    table->setUpdatesEnabled(false);
+    // emptying the table first leaves no item of an earlier load in the cells a short line lacks
+    table->setRowCount(0);
+    table->setRowCount(lines.size());
+    for (int row = 0; row < lines.size(); ++row) {
+        const QStringList parts = splitScheduleLine(lines.at(row));
+        putTableRow(row, parts, std::min<int>(parts.size(), orvaneColumns));
+    }
+    table->setUpdatesEnabled(true);
+    table->resizeColumnsToContents();
+}

@@ -1,0 +1,141 @@
+#include "mainwindow.h"
+
+#include "scheduleformat.h"
+#include "waitcursor.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+void showNotice(const QString& text)
+{
+    QMessageBox::information(nullptr, QStringLiteral("Notice"), text);
+}
+
+QString saveReport(bool backupFound, bool oldBackupDeleted, bool backupCreated, bool backedUp,
+                   bool saved)
+{
+    QString report;
+    report += backupFound ? QStringLiteral("Backup found\n") : QStringLiteral("Backup not found\n");
+    report += oldBackupDeleted ? QStringLiteral("Old backup deleted\n")
+                               : QStringLiteral("Old Backup not deleted\n");
+    if (backupCreated)
+        report += QStringLiteral("Backup (new) created\n");
+    report += backedUp ? QStringLiteral("Original Backed Up\n")
+                       : QStringLiteral("Original not backed up\n");
+    report += saved ? QStringLiteral("New DB file saved") : QStringLiteral("DB file NOT saved");
+    return report;
+}
+
+QString leftOutNotice(qsizetype count)
+{
+    const QString rows = count == 1 ? QStringLiteral("1 row was") : QStringLiteral("%1 rows were").arg(count);
+    return rows + QStringLiteral(" not saved: the frequency is not a whole number above 0.\n")
+           + QStringLiteral("They stay in the table.");
+}
+
+// Writes the whole file next to its place and moves it there only when every byte is written,
+// so a failed save never leaves a shortened file. Gives the system's reason when it fails.
+QString writeWholeFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return QString();
+    return file.errorString();
+}
+
+} // namespace
+
+bool MainWindow::savePass(const QString& fileBase, int columns)
+{
+    backedUp = 0;
+    oldBackupDeleted = 0;
+    const QString backupPath = docsFolder + fileBase + QStringLiteral(".bak");
+    const QString filePath = docsFolder + fileBase + QStringLiteral(".txt");
+
+    // The backup is a copy, so the file stays in place until its successor is complete.
+    const bool backupFound = QFileInfo(backupPath).isFile();
+    bool backupCreated = false;
+    if (backupFound) {
+        // without a file to take its place, the old backup is the only earlier version left
+        if (QFileInfo::exists(filePath)) {
+            if (QFile::remove(backupPath))
+                oldBackupDeleted = 1;
+            if (QFile::copy(filePath, backupPath))
+                backedUp = 1;
+            else
+                showNotice(QStringLiteral("Rename older file to .bak failed"));
+        }
+    } else if (QFile::copy(filePath, backupPath)) {
+        backedUp = 1;
+        backupCreated = true;
+    }
+
+    QString failure;
+    {
+        WaitCursor wait;
+        QList<QStringList> rows = tableRows(columns);
+        sortRows(rows);
+        if (sortOnSave != 0 && !rows.isEmpty())
+            putTableRows(rows, columns);
+        failure = writeWholeFile(filePath, scheduleFileBytes(rows, columns));
+    }
+    const bool saved = failure.isEmpty();
+    if (!saved) {
+        QMessageBox::information(nullptr, QStringLiteral("error"),
+                                 QStringLiteral("Can't save \"%1\": %2").arg(filePath, failure));
+    }
+
+    if (confirmAfterSave != 0)
+        showNotice(saveReport(backupFound, oldBackupDeleted == 1, backupCreated, backedUp == 1, saved));
+    return saved;
+}
+
+void MainWindow::on_savedata_clicked()
+{
+    orvaneFileSaved = savePass(orvaneFileBase, orvaneColumns);
+    savepelkin();
+}
+
+void MainWindow::savepelkin()
+{
+    const bool saved = savePass(extraFileBase, pelkinColumns);
+    // the table counts as saved only when both files hold it
+    if (saved && orvaneFileSaved)
+        setWindowModified(false);
+
+    const QList<QStringList> frequencies = tableRows(1);
+    const auto leftOut = std::count_if(frequencies.cbegin(), frequencies.cend(),
+                                       [](const QStringList& row) { return !isSavableRow(row); });
+    if (leftOut > 0)
+        showNotice(leftOutNotice(leftOut));
+
+    sender.broadcastDatagram(QStringLiteral("pingpelkin:0"));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!isWindowModified()) {
+        event->accept();
+        return;
+    }
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        this, QStringLiteral("Notice"),
+        QStringLiteral("The schedule has changes that are not saved.\nSave them before closing?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        on_savedata_clicked();
+    // a save that failed keeps the window open, so the rows are not lost
+    const bool close = answer == QMessageBox::Discard
+                       || (answer == QMessageBox::Save && !isWindowModified());
+    if (close)
+        event->accept();
+    else
+        event->ignore();
+}

@@ -23,6 +23,6 @@ bool isFourDigits(const QString& text);
 QString txSiteText(bool foreignChosen, const QString& foreignCode, const QString& siteCode);
 
 // The row the frequency box brings into view for a frequency, given the texts of the
-// frequency column: a few rows past the match or the insertion point; -1 when the frequency
-// lies above every row.
+// frequency column: a few rows past the match or the insertion point; -1 when no row's
+// frequency is at or above it.
 int frequencyTargetRow(const QStringList& frequencies, int frequency);

@@ -372,14 +372,16 @@ void TestApp::windowLimits()
     QTest::qWait(50);
     QCOMPARE(window.size(), QSize(596, 462));
 
+    window.resize(2000, 700);
+    QTest::qWait(50);
+    QCOMPARE(window.width(), 927);
     const int groupHeight = window.ui->groupBox_4->height();
     const int tableHeight = window.ui->thetable->height();
     QVERIFY(groupHeight >= 212);
-    window.resize(2000, 900);
+    window.resize(927, 900);
     QTest::qWait(50);
-    QCOMPARE(window.width(), 927);
     QCOMPARE(window.ui->groupBox_4->height(), groupHeight);
-    QCOMPARE(window.ui->thetable->height(), tableHeight + 900 - 462);
+    QCOMPARE(window.ui->thetable->height(), tableHeight + 200);
 
     QStringList menuTexts;
     for (QAction* action : window.menuBar()->actions())

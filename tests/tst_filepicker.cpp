@@ -79,8 +79,6 @@ private slots:
     void fileOrder();
     void parentFolder_data();
     void parentFolder();
-    void nameBuilder_data();
-    void nameBuilder();
     void listing_data();
     void listing();
     void optionsChangedInDialog();
@@ -173,26 +171,6 @@ void TestFilePicker::parentFolder()
     QFETCH(QString, path);
     QFETCH(QString, parent);
     QCOMPARE(::parentFolder(path), parent);
-}
-
-void TestFilePicker::nameBuilder_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("full");
-    QTest::newRow("folder") << "/Users/me" << "Sub" << "/Users/me/Sub";
-    QTest::newRow("top") << "/" << "Sub" << "/Sub";
-    QTest::newRow("trailing slash") << "/Users/me/" << "notes.txt" << "/Users/me/notes.txt";
-}
-
-void TestFilePicker::nameBuilder()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, name);
-    QFETCH(QString, full);
-    QString out = QStringLiteral("previous");
-    filePicker::nameBuilder(path, name, &out);
-    QCOMPARE(out, full);
 }
 
 void TestFilePicker::listing_data()

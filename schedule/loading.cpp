@@ -4,22 +4,20 @@
 #include "tableitem.h"
 #include "ui_mainwindow.h"
 #include "waitcursor.h"
+#include "wholefile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
 
 #include <algorithm>
 
 namespace {
 
-const char* const seedLines[] = {
-    "1110;0000-2359;;USA;KFAB Omaha, NE;E;NAm;;;\n",
-    "1040;0000-2359;;USA;WHO Des Moines IA;E;NAm;;;\n",
-    "14230;0000-2359;;USA;20m Analog SSTV;E;NAm;;;\n",
-    "14233;0000-2359;;USA;20m Digital SSTV;E;NAm;;;\n",
-};
+const char seedLines[] = "1110;0000-2359;;USA;KFAB Omaha, NE;E;NAm;;;\n"
+                         "1040;0000-2359;;USA;WHO Des Moines IA;E;NAm;;;\n"
+                         "14230;0000-2359;;USA;20m Analog SSTV;E;NAm;;;\n"
+                         "14233;0000-2359;;USA;20m Digital SSTV;E;NAm;;;\n";
 
 void showError(const QString& text)
 {
@@ -39,14 +37,9 @@ QString seedNotice()
 // Writes the four sample entries to path; false, after telling the user, when that fails.
 bool writeSeed(const QString& path)
 {
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    for (const char* line : seedLines) {
-        const qint64 length = qstrlen(line);
-        written = written && file.write(line, length) == length;
-    }
-    if (!written || !file.commit()) {
-        showError(file.errorString());
+    const QString failure = writeWholeFile(path, QByteArray(seedLines));
+    if (!failure.isEmpty()) {
+        showError(failure);
         return false;
     }
     QMessageBox::information(nullptr, QStringLiteral("Notice"), seedNotice());

@@ -2,12 +2,12 @@
 
 #include "scheduleformat.h"
 #include "waitcursor.h"
+#include "wholefile.h"
 
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -38,23 +38,6 @@ QString leftOutNotice(qsizetype count)
     const QString rows = count == 1 ? QStringLiteral("1 row was") : QStringLiteral("%1 rows were").arg(count);
     return rows + QStringLiteral(" not saved: the frequency is not a whole number above 0.\n")
            + QStringLiteral("They stay in the table.");
-}
-
-// Writes the whole file next to its place and moves it there only when every byte is written,
-// so a failed save never leaves a shortened file. Gives the system's reason when it fails.
-QString writeWholeFile(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    // unbuffered, so that a short write is retried here and the retry reports why it failed
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0)
-            return file.errorString();
-        written += count;
-    }
-    return file.commit() ? QString() : file.errorString();
 }
 
 } // namespace

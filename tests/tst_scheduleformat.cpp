@@ -1,5 +1,8 @@
 #include "scheduleformat.h"
+#include "tableitem.h"
 #include "testenv.h"
+
+#include <QTableWidget>
 
 class TestScheduleFormat : public QObject
 {
@@ -18,6 +21,7 @@ private slots:
     void frequencyOrder_data();
     void frequencyOrder();
     void savedFileBytes();
+    void cellOrdering();
 };
 
 void TestScheduleFormat::lineParts_data()
@@ -162,6 +166,26 @@ void TestScheduleFormat::savedFileBytes()
     };
     QCOMPARE(scheduleFileBytes(rows, 3), QByteArray("1110;R\xC3\xA1" "dio;x;\n01040;f;;\n"));
     QCOMPARE(scheduleFileBytes({}, 9), QByteArray());
+}
+
+void TestScheduleFormat::cellOrdering()
+{
+    QTableWidget table(2, 2);
+    const QStringList texts{"9999", "10000"};
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 2; ++column)
+            table.setItem(row, column, new TableItem(texts.at(row)));
+    }
+    const QTableWidgetItem& lowFrequency = *table.item(0, 0);
+    const QTableWidgetItem& highFrequency = *table.item(1, 0);
+    // numbers in the frequency column, text elsewhere and outside a table
+    QCOMPARE(lowFrequency < highFrequency, true);
+    QCOMPARE(highFrequency < lowFrequency, false);
+    QCOMPARE(*table.item(0, 1) < *table.item(1, 1), false);
+    QCOMPARE(*table.item(1, 1) < *table.item(0, 1), true);
+    QCOMPARE(TableItem("9999") < TableItem("10000"), false);
+    QCOMPARE(lowFrequency.type(), 0);
+    QVERIFY(lowFrequency.flags().testFlag(Qt::ItemIsEditable));
 }
 
 LEDRA_TEST_MAIN(TestScheduleFormat)

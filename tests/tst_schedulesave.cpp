@@ -256,6 +256,13 @@ void TestScheduleSave::deletedRowsLeaveNoTrace()
     QCOMPARE(ledraTest::readFile(documentsFile(pelkinName)), sortedPelkin.mid(sortedPelkin.indexOf("14230")));
     QCOMPARE(ledraTest::readFile(documentsFile(orvaneBackup)), sortedOrvane);
     QCOMPARE(ledraTest::readFile(documentsFile(pelkinBackup)), sortedPelkin);
+
+    window.ui->thetable->setRowCount(0);
+    window.ui->confirm->click();
+    window.ui->savedata->click();
+    QCOMPARE(answerer.shown(), (QStringList{laterReport, laterReport}));
+    QCOMPARE(QFileInfo(documentsFile(orvaneName)).size(), 0);
+    QCOMPARE(QFileInfo(documentsFile(pelkinName)).size(), 0);
 }
 
 void TestScheduleSave::backupWithoutFileIsKept()

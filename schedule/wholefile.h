@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writes the whole file next to its place and moves it there only when every byte is written,
+// so a failed write never leaves a shortened file. Returns the system's reason when it fails,
+// else the empty text.
+QString writeWholeFile(const QString& path, const QByteArray& bytes);

@@ -35,7 +35,7 @@ Sender::Sender(QWidget* parent)
 void Sender::broadcastDatagram(QString text)
 {
     const QByteArray bytes = datagramBytes(text);
-    // Qt asks the system for the broadcast permission itself when the address is a broadcast one
+    // Qt turns on the broadcast option of every UDP socket it creates, so no bind or option is needed
     socket->writeDatagram(bytes.constData(), bytes.size(), QHostAddress(QHostAddress::Broadcast),
                           datagramPort(tmw->rxPort));
     socket->flush();

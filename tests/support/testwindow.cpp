@@ -1,0 +1,67 @@
+#include "testwindow.h"
+
+#include "tableitem.h"
+#include "testenv.h"
+#include "ui_mainwindow.h"
+
+#include <QItemSelectionModel>
+#include <QTableWidget>
+
+namespace ledraTest {
+
+QStringList fields(const QString& line)
+{
+    QStringList parts = line.split(QLatin1Char(';'));
+    if (line.endsWith(QLatin1Char(';')))
+        parts.removeLast();
+    return parts;
+}
+
+FreshHome::FreshHome()
+{
+    resetHome();
+    writeFile(documentsFolder() + QStringLiteral("/orvane-swbc-sked.txt"), QByteArray());
+}
+
+TestWindow::TestWindow(const QList<QStringList>& rows)
+{
+    setRows(rows);
+    window.setWindowModified(false);
+    answerer.boxes.clear();
+}
+
+void TestWindow::setRows(const QList<QStringList>& rows)
+{
+    QTableWidget* table = window.ui->thetable;
+    table->setRowCount(0);
+    table->setRowCount(int(rows.size()));
+    for (int row = 0; row < rows.size(); ++row) {
+        for (int column = 0; column < rows.at(row).size() && column < 9; ++column)
+            table->setItem(row, column, new TableItem(rows.at(row).at(column)));
+    }
+    table->clearSelection();
+}
+
+QList<QStringList> TestWindow::rows(int columns)
+{
+    QList<QStringList> all;
+    for (int row = 0; row < window.ui->thetable->rowCount(); ++row) {
+        QStringList texts;
+        for (int column = 0; column < columns; ++column)
+            texts.append(window.getTableItem(row, column));
+        all.append(texts);
+    }
+    return all;
+}
+
+void TestWindow::selectRows(const QList<int>& rows)
+{
+    QTableWidget* table = window.ui->thetable;
+    table->clearSelection();
+    for (int row : rows) {
+        table->selectionModel()->select(table->model()->index(row, 0),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+}
+
+} // namespace ledraTest

@@ -21,11 +21,6 @@ bool DatagramCollector::insidePrivateNetwork()
     return true;
 }
 
-bool DatagramCollector::isListening() const
-{
-    return socket.state() == QAbstractSocket::BoundState;
-}
-
 QList<ReceivedDatagram> DatagramCollector::waitFor(int count)
 {
     QElapsedTimer quiet;
@@ -54,12 +49,6 @@ QList<QByteArray> DatagramCollector::bytes() const
     for (const ReceivedDatagram& datagram : received)
         list.append(datagram.bytes);
     return list;
-}
-
-void DatagramCollector::clear()
-{
-    readPending();
-    received.clear();
 }
 
 void DatagramCollector::readPending()

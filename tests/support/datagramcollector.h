@@ -24,13 +24,11 @@ public:
     // True only where no network interface but loopback exists, so no datagram can leave.
     static bool insidePrivateNetwork();
 
-    bool isListening() const;
     // Waits until count datagrams in all have arrived, or a second has passed without one.
     QList<ReceivedDatagram> waitFor(int count);
     // Gives late datagrams a moment to arrive, then returns everything received.
     QList<ReceivedDatagram> settle();
     QList<QByteArray> bytes() const;
-    void clear();
 
 private:
     void readPending();

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QPushButton>
 
 ModalAnswerer::ModalAnswerer()
@@ -19,22 +20,6 @@ void ModalAnswerer::pressNext(QMessageBox::StandardButton button)
 void ModalAnswerer::onDialog(std::function<void(QDialog*)> handler)
 {
     dialogHandler = std::move(handler);
-}
-
-QStringList ModalAnswerer::titles() const
-{
-    QStringList list;
-    for (const ShownBox& box : boxes)
-        list.append(box.title);
-    return list;
-}
-
-QStringList ModalAnswerer::texts() const
-{
-    QStringList list;
-    for (const ShownBox& box : boxes)
-        list.append(box.text);
-    return list;
 }
 
 QStringList ModalAnswerer::shown() const
@@ -69,10 +54,17 @@ void ModalAnswerer::answer()
         return;
     }
     if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-        ++dialogsSeen;
-        if (dialogHandler)
-            dialogHandler(dialog);
-        else
-            dialog->reject();
+        // run the handler from the event loop, so that a window it opens is answered too
+        QMetaObject::invokeMethod(
+            this,
+            [this, dialog = QPointer<QDialog>(dialog)] {
+                if (!dialog)
+                    return;
+                if (dialogHandler)
+                    dialogHandler(dialog);
+                else
+                    dialog->reject();
+            },
+            Qt::QueuedConnection);
     }
 }

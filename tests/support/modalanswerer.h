@@ -34,11 +34,8 @@ public:
     void onDialog(std::function<void(QDialog*)> handler);
 
     QList<ShownBox> boxes;
-    QStringList titles() const;
-    QStringList texts() const;
     // "title: text" of every box, in order; handy in QCOMPARE.
     QStringList shown() const;
-    int dialogsSeen = 0;
 
 private:
     void answer();

@@ -1,417 +1,203 @@
 #include "datagramcollector.h"
-#include "mainwindow.h"
-#include "modalanswerer.h"
 #include "testenv.h"
+#include "testwindow.h"
 #include "ui_mainwindow.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QTableWidget>
+#include <QNetworkDatagram>
+#include <QScopeGuard>
+#include <QUdpSocket>
+
+#include <sys/mount.h>
+
+using ledraTest::fields;
 
 namespace {
 
 QString documentsFile(const QString& name)
 {
-    return ledraTest::documentsFolder() + QLatin1Char('/') + name;
+    return ledraTest::documentsFolder() + "/" + name;
 }
 
-const QString orvaneName = QStringLiteral("orvane-swbc-sked.txt");
-const QString orvaneBackup = QStringLiteral("orvane-swbc-sked.bak");
-const QString pelkinName = QStringLiteral("extra-swbc-sked.txt");
-const QString pelkinBackup = QStringLiteral("extra-swbc-sked.bak");
-
-const QByteArray seedBytes = "1110;0000-2359;;USA;KFAB Omaha, NE;E;NAm;;;\n"
-                             "1040;0000-2359;;USA;WHO Des Moines IA;E;NAm;;;\n"
-                             "14230;0000-2359;;USA;20m Analog SSTV;E;NAm;;;\n"
-                             "14233;0000-2359;;USA;20m Digital SSTV;E;NAm;;;\n";
-const QByteArray sortedOrvane = "1040;0000-2359;;USA;WHO Des Moines IA;E;NAm;;;\n"
-                                "1110;0000-2359;;USA;KFAB Omaha, NE;E;NAm;;;\n"
-                                "14230;0000-2359;;USA;20m Analog SSTV;E;NAm;;;\n"
-                                "14233;0000-2359;;USA;20m Digital SSTV;E;NAm;;;\n";
-const QByteArray sortedPelkin = "1040;0000-2359;;USA;WHO Des Moines IA;E;NAm;;\n"
-                                "1110;0000-2359;;USA;KFAB Omaha, NE;E;NAm;;\n"
-                                "14230;0000-2359;;USA;20m Analog SSTV;E;NAm;;\n"
-                                "14233;0000-2359;;USA;20m Digital SSTV;E;NAm;;\n";
-
-const QString backupCreatedReport = QStringLiteral(
-    "Notice: Backup not found\nOld Backup not deleted\nBackup (new) created\nOriginal Backed Up\nNew DB file saved");
-const QString nothingFoundReport = QStringLiteral(
-    "Notice: Backup not found\nOld Backup not deleted\nOriginal not backed up\nNew DB file saved");
-const QString laterReport = QStringLiteral(
-    "Notice: Backup found\nOld backup deleted\nOriginal Backed Up\nNew DB file saved");
-const QByteArray ping("pingpelkin:0\0", 13);
-
-// The frequency column, top to bottom.
-QStringList frequencies(const MainWindow& window)
+// The two schedule files and their backups.
+QList<QByteArray> scheduleFiles()
 {
-    QStringList texts;
-    for (int row = 0; row < window.ui->thetable->rowCount(); ++row)
-        texts.append(window.ui->thetable->item(row, 0)->text());
-    return texts;
+    QList<QByteArray> files;
+    for (const char* name :
+         {"orvane-swbc-sked.txt", "orvane-swbc-sked.bak", "extra-swbc-sked.txt", "extra-swbc-sked.bak"})
+        files.append(ledraTest::readFile(documentsFile(name)));
+    return files;
 }
 
-bool run(const QString& program, const QStringList& arguments)
+QString cantSave(const QString& file, QString reason)
 {
-    QProcess process;
-    process.start(program, arguments);
-    return process.waitForFinished() && process.exitStatus() == QProcess::NormalExit
-           && process.exitCode() == 0;
+    const QString path = documentsFile(file + "-swbc-sked.txt");
+    return "error: Can't save \"" + path + "\": " + reason.replace("%1", path);
 }
 
-// A small file system over the Documents folder while this lives.
-class DocumentsMount
-{
-public:
-    explicit DocumentsMount(const QString& options)
-        : mounted(run("mount", {"-t", "tmpfs", "-o", options, "tmpfs", ledraTest::documentsFolder()}))
-    {
-    }
-    ~DocumentsMount()
-    {
-        if (mounted)
-            run("umount", {ledraTest::documentsFolder()});
-    }
-    bool makeReadOnly() { return run("mount", {"-o", "remount,ro", ledraTest::documentsFolder()}); }
-    const bool mounted;
-};
+// Rows 1 and 3 have no Mode, row 1 a frequency that is not saved.
+const QList<QStringList> saveRows{fields("14230;0000-2359;;USA;SSTV;E;NAm;;3;"), fields("7.5;;;;Z;;;;;"),
+                                  fields("1110;0000-2359;;USA;KFAB;E;NAm;;;"), fields("1040;;;;WHO;;;;5;")};
 
-QStringList documentsEntries()
-{
-    return QDir(ledraTest::documentsFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
+// the reports of a pass
+const QString created = "Notice: Backup not found\nOld Backup not deleted\nBackup (new) created\n"
+                        "Original Backed Up\nNew DB file saved";
+const QString nothingFound = "Notice: Backup not found\nOld Backup not deleted\nOriginal not backed up\n"
+                             "New DB file saved";
+const QString later = "Notice: Backup found\nOld backup deleted\nOriginal Backed Up\nNew DB file saved";
+const QString backupOnly = "Notice: Backup found\nOld Backup not deleted\nOriginal not backed up\n"
+                           "New DB file saved";
+const QString leftOut = "Notice: 1 row was not saved: the frequency is not a whole number above 0.\n"
+                        "They stay in the table.";
 
 } // namespace
 
 class TestScheduleSave : public QObject
 {
     Q_OBJECT
+    QUdpSocket pings;
+    bool pingBeforeBox = false;
+
+    // clicks Save; the number of pings that went out
+    int save(ledraTest::TestWindow& t)
+    {
+        t.window.ui->savedata->click();
+        int count = 0;
+        while (pings.hasPendingDatagrams())
+            count += pings.receiveDatagram().data() == QByteArray("pingpelkin:0", 13);
+        return count;
+    }
+    // the ping of a save goes out after its last box
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        pingBeforeBox |= event->type() == QEvent::Show && object->inherits("QMessageBox")
+                         && pings.hasPendingDatagrams();
+        return false;
+    }
+
 private slots:
-    void init();
-    void firstAndLaterSave_data();
-    void firstAndLaterSave();
-    void pingFollowsLastReport();
-    void sortOnSave_data();
-    void sortOnSave();
-    void rowsLeftOut_data();
-    void rowsLeftOut();
-    void deletedRowsLeaveNoTrace();
-    void backupWithoutFileIsKept();
-    void windows1252LettersSurvive();
-    void readOnlyDocuments();
-    void diskFullKeepsPreviousFile();
-    void closeWithUnsavedRows_data();
-    void closeWithUnsavedRows();
+    void initTestCase()
+    {
+        if (!DatagramCollector::insidePrivateNetwork())
+            QSKIP("sends broadcast datagrams: run inside the test command's private network");
+        QVERIFY(pings.bind(QHostAddress::AnyIPv4, 58084, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
+        qApp->installEventFilter(this);
+    }
+
+    void threeSaves_data()
+    {
+        QTest::addColumn<bool>("confirmAndSort");
+        QTest::addColumn<QList<QStringList>>("table"); // after the saves
+        QTest::addColumn<QStringList>("boxes");
+        QTest::newRow("confirm, sort on save")
+            << true << QList<QStringList>{saveRows[1], saveRows[2], saveRows[0]}
+            << QStringList{created, nothingFound, leftOut, later, created, leftOut, backupOnly, later, leftOut};
+        QTest::newRow("neither") << false << saveRows.mid(0, 3) << QStringList{leftOut, leftOut, leftOut};
+    }
+    void threeSaves()
+    {
+        QFETCH(bool, confirmAndSort);
+        QFETCH(QList<QStringList>, table);
+        QFETCH(QStringList, boxes);
+        ledraTest::TestWindow t(saveRows);
+        if (confirmAndSort) {
+            t.window.ui->confirm->click();
+            t.window.ui->checkBox->click();
+        }
+        pingBeforeBox = false;
+        t.window.setWindowModified(true);
+        QCOMPARE(save(t), 1);
+        const QByteArray orvane = "1040;;;;WHO;;;;5;\n1110;0000-2359;;USA;KFAB;E;NAm;;;\n"
+                                  "14230;0000-2359;;USA;SSTV;E;NAm;;3;\n";
+        const QByteArray pelkin = "1040;;;;WHO;;;;\n1110;0000-2359;;USA;KFAB;E;NAm;;\n"
+                                  "14230;0000-2359;;USA;SSTV;E;NAm;;\n";
+        QCOMPARE(scheduleFiles(), (QList<QByteArray>{orvane, "", pelkin, ""}));
+        QVERIFY(!t.window.isWindowModified());
+
+        t.window.ui->thetable->removeRow(t.rows(1).indexOf({"1040"}));
+        QCOMPARE(save(t), 1);
+        const QByteArray orvaneAfter = orvane.mid(orvane.indexOf('\n') + 1);
+        const QByteArray pelkinAfter = pelkin.mid(pelkin.indexOf('\n') + 1);
+        QCOMPARE(scheduleFiles(), (QList<QByteArray>{orvaneAfter, orvane, pelkinAfter, pelkin}));
+
+        QVERIFY(QFile::remove(documentsFile("orvane-swbc-sked.txt")));
+        QCOMPARE(save(t), 1);
+        QCOMPARE(scheduleFiles(), (QList<QByteArray>{orvaneAfter, orvane, pelkinAfter, pelkinAfter}));
+        QCOMPARE(t.answerer.shown(), boxes);
+        QVERIFY(!pingBeforeBox);
+        QCOMPARE(t.rows(), table);
+    }
+
+    void failedSave_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QStringList>("boxes");
+        const QString notSaved = "Notice: Backup not found\nOld Backup not deleted\nOriginal not backed up\n"
+                                 "DB file NOT saved";
+        // the report only with Confirm, the error either way
+        const QString full = "No space left on device";
+        QTest::newRow("read-only Documents")
+            << true << QStringList{cantSave("orvane", "Existing file %1 is not writable"), notSaved,
+                                   cantSave("extra", "Read-only file system"), notSaved};
+        QTest::newRow("disk full") << false << QStringList{cantSave("orvane", full), cantSave("extra", full)};
+    }
+    void failedSave()
+    {
+        QFETCH(bool, readOnly);
+        QFETCH(QStringList, boxes);
+        // far more rows than the folder has room for
+        ledraTest::TestWindow t(QList<QStringList>(600, fields("14230;0000-2359;;USA;" + QString(40, 'x'))));
+        const QByteArray folder = ledraTest::documentsFolder().toLocal8Bit();
+        if (mount("tmpfs", folder, "tmpfs", 0, "size=16k") != 0)
+            QSKIP("needs the test command's private mount namespace");
+        const auto unmount = qScopeGuard([&] { umount(folder); });
+        const QByteArray old = "1;;;;A;;;;;\n";
+        ledraTest::writeFile(documentsFile("orvane-swbc-sked.txt"), old);
+        if (readOnly) {
+            QCOMPARE(mount(nullptr, folder, nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+            t.window.ui->confirm->click();
+        }
+        t.window.setWindowModified(true);
+        QCOMPARE(save(t), 1);
+        QCOMPARE(t.answerer.shown(), boxes);
+        QCOMPARE(scheduleFiles(), (QList<QByteArray>{old, readOnly ? QByteArray() : old, "", ""}));
+        QVERIFY(t.window.isWindowModified());
+    }
+
+    void latin1LettersKept()
+    {
+        ledraTest::TestWindow t;
+        ledraTest::writeFile(documentsFile("orvane-swbc-sked.txt"),
+                             "9580;;;;\x93Voz\x94 \x80;;;;;\r\n1110;;;;R\xE1" "dio;;;;;\r\n");
+        t.window.getdbfile(QString());
+        save(t);
+        QCOMPARE(scheduleFiles().first(),
+                 QByteArray("1110;;;;R\xC3\xA1" "dio;;;;;\n9580;;;;\xE2\x80\x9CVoz\xE2\x80\x9D \xE2\x82\xAC;;;;;\n"));
+    }
+
+    void closePrompt_data()
+    {
+        QTest::addColumn<int>("answer");  // none: nothing to save, so no question
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("save") << int(QMessageBox::Save) << true;
+        QTest::newRow("discard") << int(QMessageBox::Discard) << true;
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << false;
+        QTest::newRow("nothing to save") << int(QMessageBox::NoButton) << true;
+    }
+    void closePrompt()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
+        ledraTest::TestWindow t({fields("1110;;;;A;;;;;")});
+        t.window.show();
+        t.window.setWindowModified(answer != QMessageBox::NoButton);
+        t.answerer.pressNext(QMessageBox::StandardButton(answer));
+        QCOMPARE(t.window.close(), closed);
+        const QString question = "Notice: The schedule has changes that are not saved.\nSave them before closing?";
+        QCOMPARE(t.answerer.shown(), answer ? QStringList{question} : QStringList());
+        QCOMPARE(t.answerer.boxes.value(0).parent, answer ? static_cast<QWidget*>(&t.window) : nullptr);
+        QCOMPARE(scheduleFiles().first(), QByteArray(answer == QMessageBox::Save ? "1110;;;;A;;;;;\n" : ""));
+    }
 };
-
-void TestScheduleSave::init()
-{
-    LEDRA_REQUIRE_PRIVATE_NETWORK();
-    ledraTest::resetHome();
-}
-
-void TestScheduleSave::firstAndLaterSave_data()
-{
-    QTest::addColumn<bool>("confirm");
-    QTest::newRow("no reports") << false;
-    QTest::newRow("confirm") << true;
-}
-
-void TestScheduleSave::firstAndLaterSave()
-{
-    QFETCH(bool, confirm);
-    ledraTest::writeFile(documentsFile(orvaneName), seedBytes);
-    DatagramCollector collector(58084);
-    ModalAnswerer answerer;
-    MainWindow window;
-    if (confirm)
-        window.ui->confirm->click();
-    window.setWindowModified(true);
-
-    window.ui->savedata->click();
-    QCOMPARE(answerer.shown(), (confirm ? QStringList{backupCreatedReport, nothingFoundReport} : QStringList()));
-    QCOMPARE(ledraTest::readFile(documentsFile(orvaneName)), sortedOrvane);
-    QCOMPARE(ledraTest::readFile(documentsFile(pelkinName)), sortedPelkin);
-    QCOMPARE(ledraTest::readFile(documentsFile(orvaneBackup)), seedBytes);
-    QCOMPARE(documentsEntries(), (QStringList{pelkinName, orvaneBackup, orvaneName}));
-    QVERIFY(!window.isWindowModified());
-    QCOMPARE(collector.waitFor(1).size(), 1);
-
-    answerer.boxes.clear();
-    window.ui->thetable->removeRow(3);
-    window.ui->savedata->click();
-    QCOMPARE(answerer.shown(), (confirm ? QStringList{laterReport, backupCreatedReport} : QStringList()));
-    QCOMPARE(ledraTest::readFile(documentsFile(orvaneBackup)), sortedOrvane);
-    QCOMPARE(ledraTest::readFile(documentsFile(pelkinBackup)), sortedPelkin);
-    QCOMPARE(ledraTest::readFile(documentsFile(orvaneName)), sortedOrvane.left(sortedOrvane.lastIndexOf("14233")));
-    QCOMPARE(ledraTest::readFile(documentsFile(pelkinName)), sortedPelkin.left(sortedPelkin.lastIndexOf("14233")));
-    QCOMPARE(documentsEntries(), (QStringList{pelkinBackup, pelkinName, orvaneBackup, orvaneName}));
-    QCOMPARE(collector.settle().size(), 2);
-    QCOMPARE(collector.bytes(), (QList<QByteArray>{ping, ping}));
-}
-
-void TestScheduleSave::pingFollowsLastReport()
-{
-    ledraTest::writeFile(documentsFile(orvaneName), seedBytes);
-    DatagramCollector collector(58084);
-    MainWindow window;
-    window.ui->confirm->click();
-
-    // how many datagrams had arrived when each box was up
-    QStringList seen;
-    QTimer probe;
-    connect(&probe, &QTimer::timeout, this, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible() || box->property("probed").toBool())
-            return;
-        box->setProperty("probed", true);
-        seen.append(box->text().section('\n', 0, 0) + ": " + QString::number(collector.settle().size()));
-        box->button(QMessageBox::Ok)->click();
-    });
-    probe.start(5);
-    window.ui->savedata->click();
-    probe.stop();
-    QCOMPARE(seen, (QStringList{"Backup not found: 0", "Backup not found: 0"}));
-    QCOMPARE(collector.waitFor(1).size(), 1);
-}
-
-void TestScheduleSave::sortOnSave_data()
-{
-    QTest::addColumn<bool>("sortTable");
-    QTest::addColumn<QStringList>("tableAfter");
-    QTest::newRow("table keeps its order") << false << QStringList{"14230", "1110", "1040"};
-    QTest::newRow("table sorted") << true << QStringList{"1040", "1110", "14230"};
-}
-
-void TestScheduleSave::sortOnSave()
-{
-    QFETCH(bool, sortTable);
-    QFETCH(QStringList, tableAfter);
-    ledraTest::writeFile(documentsFile(orvaneName), "14230;;;;A;;;;3;\n1110;;;;B;;;;;\n1040;;;;C;;;;5;\n");
-    DatagramCollector collector(58084);
-    ModalAnswerer answerer;
-    MainWindow window;
-    if (sortTable)
-        window.ui->checkBox->click();
-    window.ui->savedata->click();
-    QCOMPARE(ledraTest::readFile(documentsFile(orvaneName)),
-             QByteArray("1040;;;;C;;;;5;\n1110;;;;B;;;;;\n14230;;;;A;;;;3;\n"));
-    QCOMPARE(ledraTest::readFile(documentsFile(pelkinName)),
-             QByteArray("1040;;;;C;;;;\n1110;;;;B;;;;\n14230;;;;A;;;;\n"));
-    QCOMPARE(frequencies(window), tableAfter);
-    // every row keeps its own Mode and label
-    for (int row = 0; row < 3; ++row) {
-        const QString label = window.ui->thetable->item(row, 4)->text();
-        const QString mode = window.ui->thetable->item(row, 8)->text();
-        QCOMPARE(mode, label == "A" ? "3" : label == "C" ? "5" : "");
-    }
-    QCOMPARE(answerer.shown(), QStringList());
-}
-
-void TestScheduleSave::rowsLeftOut_data()
-{
-    QTest::addColumn<QByteArray>("rows");
-    QTest::addColumn<bool>("confirm");
-    QTest::addColumn<QStringList>("boxes");
-    const QString stay = QStringLiteral(" not saved: the frequency is not a whole number above 0.\n"
-                                        "They stay in the table.");
-    QTest::newRow("four")
-        << QByteArray("1110;;;;A;;;;;\n0;;;;Z;;;;;\n-5;;;;N;;;;;\n\n11a0;;;;X;;;;;\n") << false
-        << QStringList{"Notice: 4 rows were" + stay};
-    QTest::newRow("one, with reports")
-        << QByteArray("1110;;;;A;;;;;\n7.5;;;;Z;;;;;\n") << true
-        << QStringList{backupCreatedReport, nothingFoundReport, "Notice: 1 row was" + stay};
-    QTest::newRow("none") << QByteArray("1110;;;;A;;;;;\n") << false << QStringList();
-}
-
-void TestScheduleSave::rowsLeftOut()
-{
-    QFETCH(QByteArray, rows);
-    QFETCH(bool, confirm);
-    QFETCH(QStringList, boxes);
-    ledraTest::writeFile(documentsFile(orvaneName), rows);
-    DatagramCollector collector(58084);
-    ModalAnswerer answerer;
-    MainWindow window;
-    if (confirm)
-        window.ui->confirm->click();
-    window.ui->savedata->click();
-    QCOMPARE(answerer.shown(), boxes);
-    QCOMPARE(ledraTest::readFile(documentsFile(orvaneName)), QByteArray("1110;;;;A;;;;;\n"));
-    QCOMPARE(ledraTest::readFile(documentsFile(pelkinName)), QByteArray("1110;;;;A;;;;\n"));
-    QCOMPARE(window.ui->thetable->rowCount(), rows.count('\n'));
-    QCOMPARE(collector.waitFor(1).size(), 1);
-}
-
-void TestScheduleSave::deletedRowsLeaveNoTrace()
-{
-    ledraTest::writeFile(documentsFile(orvaneName), sortedOrvane);
-    ledraTest::writeFile(documentsFile(pelkinName), sortedPelkin);
-    DatagramCollector collector(58084);
-    ModalAnswerer answerer;
-    MainWindow window;
-    window.ui->thetable->removeRow(0);
-    window.ui->thetable->removeRow(0);
-    window.ui->savedata->click();
-    QCOMPARE(ledraTest::readFile(documentsFile(orvaneName)), sortedOrvane.mid(sortedOrvane.indexOf("14230")));
-    QCOMPARE(ledraTest::readFile(documentsFile(pelkinName)), sortedPelkin.mid(sortedPelkin.indexOf("14230")));
-    QCOMPARE(ledraTest::readFile(documentsFile(orvaneBackup)), sortedOrvane);
-    QCOMPARE(ledraTest::readFile(documentsFile(pelkinBackup)), sortedPelkin);
-
-    window.ui->thetable->setRowCount(0);
-    window.ui->confirm->click();
-    window.ui->savedata->click();
-    QCOMPARE(answerer.shown(), (QStringList{laterReport, laterReport}));
-    QCOMPARE(QFileInfo(documentsFile(orvaneName)).size(), 0);
-    QCOMPARE(QFileInfo(documentsFile(pelkinName)).size(), 0);
-}
-
-void TestScheduleSave::backupWithoutFileIsKept()
-{
-    ledraTest::writeFile(documentsFile(orvaneName), seedBytes);
-    ledraTest::writeFile(documentsFile(orvaneBackup), "1;;;;old;;;;;\n");
-    ledraTest::writeFile(documentsFile(pelkinBackup), "1;;;;old;;;;\n");
-    DatagramCollector collector(58084);
-    ModalAnswerer answerer;
-    MainWindow window;
-    QVERIFY(QFile::remove(documentsFile(orvaneName)));
-    window.ui->confirm->click();
-    window.ui->savedata->click();
-    const QString report = QStringLiteral(
-        "Notice: Backup found\nOld Backup not deleted\nOriginal not backed up\nNew DB file saved");
-    QCOMPARE(answerer.shown(), (QStringList{report, report}));
-    QCOMPARE(ledraTest::readFile(documentsFile(orvaneBackup)), QByteArray("1;;;;old;;;;;\n"));
-    QCOMPARE(ledraTest::readFile(documentsFile(pelkinBackup)), QByteArray("1;;;;old;;;;\n"));
-    QCOMPARE(ledraTest::readFile(documentsFile(orvaneName)), sortedOrvane);
-    QCOMPARE(ledraTest::readFile(documentsFile(pelkinName)), sortedPelkin);
-}
-
-void TestScheduleSave::windows1252LettersSurvive()
-{
-    ledraTest::writeFile(documentsFile(orvaneName),
-                         "9580;;;;\x93Voz\x94 \x80;;;;;\r\n1110;;;;R\xE1" "dio Bras\xED" "lia;;;;;\r\n");
-    DatagramCollector collector(58084);
-    ModalAnswerer answerer;
-    MainWindow window;
-    QCOMPARE(window.ui->thetable->item(1, 4)->text(), QString::fromUtf8("Rádio Brasília"));
-    window.ui->savedata->click();
-    QCOMPARE(ledraTest::readFile(documentsFile(orvaneName)),
-             QByteArray("1110;;;;R\xC3\xA1" "dio Bras\xC3\xAD" "lia;;;;;\n"
-                        "9580;;;;\xE2\x80\x9CVoz\xE2\x80\x9D \xE2\x82\xAC;;;;;\n"));
-}
-
-void TestScheduleSave::readOnlyDocuments()
-{
-    DocumentsMount mount(QStringLiteral("size=64k"));
-    if (!mount.mounted)
-        QSKIP("needs the test command's private mount namespace");
-    ledraTest::writeFile(documentsFile(orvaneName), seedBytes);
-    ledraTest::writeFile(documentsFile(orvaneBackup), "1;;;;old;;;;;\n");
-    ledraTest::writeFile(documentsFile(pelkinName), sortedPelkin);
-    QVERIFY(mount.makeReadOnly());
-    DatagramCollector collector(58084);
-    ModalAnswerer answerer;
-    MainWindow window;
-    window.ui->confirm->click();
-    window.setWindowModified(true);
-
-    window.ui->savedata->click();
-    const QString orvane = documentsFile(orvaneName);
-    const QString pelkin = documentsFile(pelkinName);
-    QCOMPARE(answerer.shown(),
-             (QStringList{
-                 "Notice: Rename older file to .bak failed",
-                 "error: Can't save \"" + orvane + "\": Existing file " + orvane + " is not writable",
-                 "Notice: Backup found\nOld Backup not deleted\nOriginal not backed up\nDB file NOT saved",
-                 "error: Can't save \"" + pelkin + "\": Existing file " + pelkin + " is not writable",
-                 "Notice: Backup not found\nOld Backup not deleted\nOriginal not backed up\nDB file NOT saved",
-             }));
-    QCOMPARE(collector.waitFor(1).size(), 1);
-    QVERIFY(window.isWindowModified());
-    QCOMPARE(ledraTest::readFile(documentsFile(orvaneName)), seedBytes);
-    QCOMPARE(ledraTest::readFile(documentsFile(pelkinName)), sortedPelkin);
-
-    // the rows are not on disk, so closing with Save keeps the window
-    answerer.boxes.clear();
-    window.ui->confirm->click();
-    window.show();
-    answerer.pressNext(QMessageBox::Save);
-    QVERIFY(!window.close());
-    QCOMPARE(answerer.titles(), (QStringList{"Notice", "Notice", "error", "error"}));
-    QVERIFY(window.isVisible());
-}
-
-void TestScheduleSave::diskFullKeepsPreviousFile()
-{
-    DocumentsMount mount(QStringLiteral("size=16k"));
-    if (!mount.mounted)
-        QSKIP("needs the test command's private mount namespace");
-    ledraTest::writeFile(documentsFile(orvaneName), seedBytes);
-    DatagramCollector collector(58084);
-    ModalAnswerer answerer;
-    MainWindow window;
-    QTableWidget* table = window.ui->thetable;
-    // far more than the free space
-    for (int row = table->rowCount(); row < 600; ++row) {
-        table->insertRow(row);
-        table->setItem(row, 0, new QTableWidgetItem(QString::number(20000 + row)));
-        table->setItem(row, 4, new QTableWidgetItem(QString(40, 'x')));
-    }
-    window.setWindowModified(true);
-
-    window.ui->savedata->click();
-    const QString reason = QStringLiteral("No space left on device");
-    QCOMPARE(answerer.shown(), (QStringList{
-                                   "error: Can't save \"" + documentsFile(orvaneName) + "\": " + reason,
-                                   "error: Can't save \"" + documentsFile(pelkinName) + "\": " + reason,
-                               }));
-    QCOMPARE(ledraTest::readFile(documentsFile(orvaneName)), seedBytes);
-    QCOMPARE(documentsEntries(), (QStringList{orvaneBackup, orvaneName}));
-    QVERIFY(window.isWindowModified());
-    QCOMPARE(collector.waitFor(1).size(), 1);
-}
-
-void TestScheduleSave::closeWithUnsavedRows_data()
-{
-    QTest::addColumn<bool>("modified");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("closed");
-    QTest::addColumn<QByteArray>("fileAfter");
-    QTest::newRow("save") << true << int(QMessageBox::Save) << true << sortedOrvane.mid(sortedOrvane.indexOf('\n') + 1);
-    QTest::newRow("discard") << true << int(QMessageBox::Discard) << true << sortedOrvane;
-    QTest::newRow("cancel") << true << int(QMessageBox::Cancel) << false << sortedOrvane;
-    QTest::newRow("nothing to save") << false << int(QMessageBox::NoButton) << true << sortedOrvane;
-}
-
-void TestScheduleSave::closeWithUnsavedRows()
-{
-    QFETCH(bool, modified);
-    QFETCH(int, answer);
-    QFETCH(bool, closed);
-    QFETCH(QByteArray, fileAfter);
-    ledraTest::writeFile(documentsFile(orvaneName), sortedOrvane);
-    DatagramCollector collector(58084);
-    ModalAnswerer answerer;
-    MainWindow window;
-    window.show();
-    window.ui->thetable->removeRow(0);
-    window.setWindowModified(modified);
-    answerer.pressNext(QMessageBox::StandardButton(answer));
-
-    QCOMPARE(window.close(), closed);
-    QCOMPARE(window.isVisible(), !closed);
-    if (modified) {
-        QCOMPARE(answerer.boxes.size(), 1);
-        const ShownBox& box = answerer.boxes.first();
-        QCOMPARE(box.title + ": " + box.text,
-                 "Notice: The schedule has changes that are not saved.\nSave them before closing?");
-        QCOMPARE(box.icon, QMessageBox::Question);
-        QCOMPARE(box.parent, &window);
-    } else {
-        QCOMPARE(answerer.shown(), QStringList());
-    }
-    QCOMPARE(ledraTest::readFile(documentsFile(orvaneName)), fileAfter);
-    QCOMPARE(window.isWindowModified(), modified && answer != QMessageBox::Save);
-}
 
 LEDRA_TEST_MAIN(TestScheduleSave)
 #include "tst_schedulesave.moc"

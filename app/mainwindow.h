@@ -36,6 +36,10 @@ public:
     int findItemByData(QComboBox* box, QString code);
     QString getTableItem(int row, int column);
 
+    // the one way rows reach the bottom of the table and the receiver is tuned (Add, Go, the guide)
+    void appendRows(const QList<QStringList>& rows);
+    void tuneReceiver(const QString& khz, const QString& modeCode);
+
     Ui_MainWindow* ui;
     int backedUp = 0;
     int oldBackupDeleted = 0;

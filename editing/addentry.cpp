@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "entryrules.h"
+#include "scheduleformat.h"
 #include "ui_mainwindow.h"
 
 #include <QMessageBox>
@@ -22,11 +23,7 @@ void MainWindow::on_additem_clicked()
     const QStringList cells{ui->leFreq->text(), ui->leTime->text(), QString(), fromCode,
                             ui->leLabel->text(), langCode, toCode,
                             txSiteText(forIndex != 0, forCode, txCode), modeCode};
-    const int row = ui->thetable->rowCount();
-    ui->thetable->setRowCount(row + 1);
-    putTableRow(row, cells, int(cells.size()));
-    ui->thetable->resizeColumnsToContents();
-    ui->thetable->scrollToBottom();
+    appendRows({cells});
 
     if (clearAfterAdd == 1) {
         ui->leFreq->setText(QString());
@@ -36,4 +33,14 @@ void MainWindow::on_additem_clicked()
     if (presetAfterAdd == 1)
         doPresets();
     setWindowModified(true);
+}
+
+void MainWindow::appendRows(const QList<QStringList>& rows)
+{
+    const int first = ui->thetable->rowCount();
+    ui->thetable->setRowCount(first + int(rows.size()));
+    for (int index = 0; index < rows.size(); ++index)
+        putTableRow(first + index, rows.at(index), orvaneColumns);
+    ui->thetable->resizeColumnsToContents();
+    ui->thetable->scrollToBottom();
 }

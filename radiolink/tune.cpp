@@ -13,8 +13,12 @@ void MainWindow::on_go_clicked()
     }
     // the selected row, which after a Ctrl+click need not be the current cell's row
     const int row = theSelectedRow();
-    const QString mode = getTableItem(row, 8);
-    if (!mode.isEmpty())
-        sender.broadcastDatagram(QStringLiteral("mode:") + mode);
-    sender.broadcastDatagram(QStringLiteral("ofreq:") + getTableItem(row, 0) + QStringLiteral("000"));
+    tuneReceiver(getTableItem(row, 0), getTableItem(row, 8));
+}
+
+void MainWindow::tuneReceiver(const QString& khz, const QString& modeCode)
+{
+    if (!modeCode.isEmpty())
+        sender.broadcastDatagram(QStringLiteral("mode:") + modeCode);
+    sender.broadcastDatagram(QStringLiteral("ofreq:") + khz + QStringLiteral("000"));
 }

@@ -91,11 +91,13 @@ MainWindow::MainWindow(QWidget* parent)
         doPresets();
 
     ui->thetable->setCurrentCell(0, 0, QItemSelectionModel::Deselect);
+    restoreWindowPlace();
 }
 
 MainWindow::~MainWindow()
 {
     appSettings(1);
+    storeWindowPlace();
     delete ui;
 }
 
@@ -168,5 +170,7 @@ void MainWindow::OnAbout()
     text += QLatin1String(separatorLine);
     text += QStringLiteral("Written by the Morvath developers\n");
     text += QStringLiteral("https://morvath.org/ledra\n");
+    text += QLatin1String(separatorLine);
+    text += QStringLiteral("Version " LEDRA_VERSION "\n");
     QMessageBox::information(nullptr, QStringLiteral("Notice"), text);
 }

@@ -109,6 +109,8 @@ private:
     // --- app: settings and window set-up
     void applyToolTipSwitch();
     void setDefaultIndexes();
+    void restoreWindowPlace();
+    void storeWindowPlace();
 
     // --- schedule: rows in and out of the table
     QList<QStringList> tableRows(int columns);

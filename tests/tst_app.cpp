@@ -221,7 +221,8 @@ void TestApp::helpAndAbout_data()
     QTest::newRow("about") << "actionAbout"
         << "Ledra\n" + separator + "Ledra Extender\nfor Pelkin\nWorks live with Orvane\n" + separator
                + "Icon design: Morvath artwork\nhttps://morvath.org/ledra/icon\n" + separator
-               + "Written by the Morvath developers\nhttps://morvath.org/ledra\n";
+               + "Written by the Morvath developers\nhttps://morvath.org/ledra\n" + separator
+               + "Version 1.0.0\n";
 }
 
 void TestApp::helpAndAbout()

@@ -1,5 +1,6 @@
 #include "testenv.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,9 +48,11 @@ void resetHome(bool removeFolder)
     } else {
         QDir(homeFolder()).mkdir(QStringLiteral("Documents"));
     }
-    QSettings settings;
-    settings.clear();
-    settings.sync();
+    for (const QString& store : {QStringLiteral("Ledra"), QStringLiteral("Ledra-window")}) {
+        QSettings settings(QCoreApplication::organizationName(), store);
+        settings.clear();
+        settings.sync();
+    }
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)

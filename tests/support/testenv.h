@@ -13,7 +13,7 @@ void usePrivateHome();
 QString homeFolder();
 QString documentsFolder();
 
-// Empties the Documents folder (removing it too when removeFolder) and the settings store,
+// Empties the Documents folder (removing it too when removeFolder) and the settings stores,
 // so the next window starts as on a first run.
 void resetHome(bool removeFolder = false);
 

@@ -1,0 +1,27 @@
+#include "mainwindow.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+
+namespace {
+
+// The window's size and place live apart from the schedule settings, whose keys are fixed.
+const QString placeStore = QStringLiteral("Ledra-window");
+const QString placeKey = QStringLiteral("geometry");
+
+} // namespace
+
+void MainWindow::restoreWindowPlace()
+{
+    const QSettings store(QCoreApplication::organizationName(), placeStore);
+    restoreGeometry(store.value(placeKey).toByteArray());
+}
+
+void MainWindow::storeWindowPlace()
+{
+    // a window that never reached the screen has no place worth remembering
+    if (!testAttribute(Qt::WA_WState_Created))
+        return;
+    QSettings store(QCoreApplication::organizationName(), placeStore);
+    store.setValue(placeKey, saveGeometry());
+}

@@ -19,12 +19,13 @@ install(FILES packaging/copyright ${LEDRA_CHANGELOG} DESTINATION ${CMAKE_INSTALL
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ledra)
 set(CPACK_PACKAGE_CONTACT "The Morvath developers <ledra@morvath.org>")
+# CPack indents every line after the first for the control file
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "editor of shortwave broadcast listening schedules
- Ledra edits a shortwave broadcast listening schedule: one broadcast per line,
- with its frequency, UTC time range, country, station label, language, target
- area, transmitter site and receive mode. It saves the schedule for the
- receiver program Orvane and the toolbox program Pelkin, each with a backup,
- and tunes Orvane to an entry with one click.")
+Ledra edits a shortwave broadcast listening schedule: one broadcast per line,
+with its frequency, UTC time range, country, station label, language, target
+area, transmitter site and receive mode. It saves the schedule for the
+receiver program Orvane and the toolbox program Pelkin, each with a backup,
+and tunes Orvane to an entry with one click.")
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://morvath.org/ledra)

@@ -59,16 +59,17 @@ private slots:
 
     void fileArgument_data()
     {
-        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("firstRow");
-        QTest::newRow("none") << "" << "" << "9;;;;old";
-        QTest::newRow("relative path") << "mine.txt" << "" << "1;;;;A";
-        QTest::newRow("folder") << "sub" << "error: \"%1/sub\" is not a regular file" << "9;;;;old";
+        QTest::newRow("none") << QStringList{"ledra"} << "" << "9;;;;old";
+        QTest::newRow("relative path") << QStringList{"ledra", "mine.txt"} << "" << "1;;;;A";
+        QTest::newRow("folder") << QStringList{"ledra", "sub"} << "error: \"%1/sub\" is not a regular file"
+                                << "9;;;;old";
     }
     void fileArgument()
     {
-        QFETCH(QString, argument);
+        QFETCH(QStringList, arguments);
         QFETCH(QString, box);
         QFETCH(QString, firstRow);
         ledraTest::TestWindow t({fields("9;;;;old;;;;;")});
@@ -76,7 +77,7 @@ private slots:
         ledraTest::writeFile(documents + "/mine.txt", "1;;;;A;;;;;\n");
         QVERIFY(QDir(documents).mkdir("sub"));
         QVERIFY(QDir::setCurrent(documents));
-        const QString file = scheduleFileFromCommandLine(QStringList{"ledra", argument}.mid(0, argument.isEmpty() ? 1 : 2));
+        const QString file = scheduleFileFromCommandLine(arguments);
         // what the program does with the file, after the window has started
         if (!file.isEmpty())
             t.window.getdbfile(file);

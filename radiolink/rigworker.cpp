@@ -1,0 +1,163 @@
+#include "rigworker.h"
+
+#include "rigmodels.h"
+#include "rigtuning.h"
+
+#include <QTcpSocket>
+
+#include <hamlib/rig.h>
+
+#include <algorithm>
+
+namespace {
+
+// One exchange with the rig, retries included. A failed open costs the connect and at most two
+// exchanges, so no call takes more than three seconds.
+const int exchangeBudgetMs = 1000;
+const int connectTimeoutMs = 1000;
+
+// "What failed: Hamlib's words", or an empty text when the call succeeded. (rigerror() would
+// append Hamlib's recent debug messages; rigerror2() gives the words alone.)
+QString hamlibError(const QString& what, int code)
+{
+    if (code == RIG_OK)
+        return QString();
+    return what + QStringLiteral(": ") + QString::fromUtf8(rigerror2(code)).trimmed();
+}
+
+void limitTimeouts(hamlib_port_t& port)
+{
+    port.timeout = port.timeout > 0 ? std::min(port.timeout, exchangeBudgetMs) : exchangeBudgetMs;
+    port.retry = short(std::min(int(port.retry), exchangeBudgetMs / port.timeout - 1));
+}
+
+// Hamlib connects without a time limit, so a host that never answers would hold the rig thread
+// for minutes; a refused or unknown host is left to Hamlib, which says so in its own words.
+QString unansweredHost(const hamlib_port_t& port)
+{
+    QString host;
+    quint16 number = 0;
+    if (port.type.rig == RIG_PORT_UDP_NETWORK
+        || !splitHostPort(QString::fromUtf8(port.pathname), &host, &number))
+        return QString();
+    QTcpSocket socket;
+    socket.connectToHost(host, number);
+    if (socket.waitForConnected(connectTimeoutMs) || socket.error() != QAbstractSocket::SocketTimeoutError)
+        return QString();
+    return QStringLiteral("No answer from %1 within %2 s").arg(QString::fromUtf8(port.pathname)).arg(connectTimeoutMs / 1000);
+}
+
+RIG* openRig(const ReceiverSettings& settings, QString* error)
+{
+    loadHamlibBackends();
+    RIG* rig = rig_init(settings.hamlibModel);
+    if (!rig) {
+        *error = QStringLiteral("Hamlib knows no rig model %1").arg(settings.hamlibModel);
+        return nullptr;
+    }
+    hamlib_port_t& port = rig->state.rigport;
+    if (!settings.hamlibPort.isEmpty())
+        qstrncpy(port.pathname, settings.hamlibPort.toUtf8().constData(), HAMLIB_FILPATHLEN);
+    if (settings.hamlibSpeed > 0)
+        port.parm.serial.rate = settings.hamlibSpeed;
+    limitTimeouts(port);
+    *error = unansweredHost(port);
+    if (error->isEmpty())
+        *error = hamlibError(QStringLiteral("Could not open the rig at %1").arg(QString::fromUtf8(port.pathname)),
+                             rig_open(rig));
+    if (!error->isEmpty()) {
+        rig_cleanup(rig);
+        return nullptr;
+    }
+    return rig;
+}
+
+void closeAndFree(RIG* rig)
+{
+    rig_close(rig);
+    rig_cleanup(rig);
+}
+
+} // namespace
+
+RigWorker::~RigWorker()
+{
+    closeRig();
+}
+
+void RigWorker::useRig(const ReceiverSettings& newSettings)
+{
+    if (newSettings == settings)
+        return;
+    closeRig();
+    settings = newSettings;
+}
+
+void RigWorker::tune(double hz, const QString& modeName, const QString& description)
+{
+    QString error = ensureOpen();
+    if (error.isEmpty() && !modeName.isEmpty()) {
+        const rmode_t mode = rig_parse_mode(modeName.toLatin1().constData());
+        error = hamlibError(QStringLiteral("Could not set the mode %1").arg(modeName),
+                            rig_set_mode(rig, RIG_VFO_CURR, mode, RIG_PASSBAND_NOCHANGE));
+    }
+    if (error.isEmpty())
+        error = hamlibError(QStringLiteral("Could not set the frequency %1 kHz").arg(khzText(hz)),
+                            rig_set_freq(rig, RIG_VFO_CURR, hz));
+    if (!error.isEmpty()) {
+        closeRig();
+        emit tuneFailed(error);
+        return;
+    }
+    emit tuned(description);
+}
+
+void RigWorker::readFrequency()
+{
+    QString error = ensureOpen();
+    freq_t hz = 0;
+    if (error.isEmpty())
+        error = hamlibError(QStringLiteral("Could not read the frequency"), rig_get_freq(rig, RIG_VFO_CURR, &hz));
+    if (!error.isEmpty()) {
+        closeRig();
+        emit frequencyReadFailed(error);
+        return;
+    }
+    emit frequencyRead(hz);
+}
+
+void RigWorker::test(const ReceiverSettings& testSettings)
+{
+    // only one rig is open at a time: the test may well use the same port
+    closeRig();
+    QString error;
+    RIG* testRig = openRig(testSettings, &error);
+    if (!testRig) {
+        emit tested(error);
+        return;
+    }
+    freq_t hz = 0;
+    rmode_t mode = RIG_MODE_NONE;
+    pbwidth_t passband = 0;
+    error = hamlibError(QStringLiteral("Could not read the frequency"), rig_get_freq(testRig, RIG_VFO_CURR, &hz));
+    if (error.isEmpty())
+        error = hamlibError(QStringLiteral("Could not read the mode"), rig_get_mode(testRig, RIG_VFO_CURR, &mode, &passband));
+    closeAndFree(testRig);
+    emit tested(error.isEmpty() ? QStringLiteral("Rig on %1 kHz %2").arg(khzText(hz), QString::fromLatin1(rig_strrmode(mode)))
+                                : error);
+}
+
+QString RigWorker::ensureOpen()
+{
+    QString error;
+    if (!rig)
+        rig = openRig(settings, &error);
+    return error;
+}
+
+void RigWorker::closeRig()
+{
+    if (rig)
+        closeAndFree(rig);
+    rig = nullptr;
+}

@@ -61,6 +61,8 @@ RIG* openRig(const ReceiverSettings& settings, QString* error)
     if (settings.hamlibSpeed > 0)
         port.parm.serial.rate = settings.hamlibSpeed;
     limitTimeouts(port);
+    // a knob turned by hand must show at the next read, not after Hamlib's cache runs out
+    rig_set_cache_timeout_ms(rig, HAMLIB_CACHE_ALL, 0);
     *error = unansweredHost(port);
     if (error->isEmpty())
         *error = hamlibError(QStringLiteral("Could not open the rig at %1").arg(QString::fromUtf8(port.pathname)),

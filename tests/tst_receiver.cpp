@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTcpServer>
@@ -127,19 +128,26 @@ private slots:
 
     void failure_data()
     {
-        QTest::addColumn<bool>("answers"); // whether anything listens on the port
+        QTest::addColumn<int>("backlog"); // of a port that listens but never accepts; -1: nothing listens
         QTest::addColumn<QString>("box");
-        QTest::newRow("nothing listens") << false << "Receiver: Could not open the rig at %1: IO error";
-        QTest::newRow("listens, never answers")
-            << true << "Receiver: Could not open the rig at %1: Communication timed out";
+        QTest::newRow("nothing listens") << -1 << "Receiver: Could not open the rig at %1: IO error";
+        QTest::newRow("connects, never answers")
+            << 50 << "Receiver: Could not open the rig at %1: Communication timed out";
+        // a full queue drops the connection request unanswered, as a vanished host does
+        QTest::newRow("connection never completes") << 0 << "Receiver: No answer from %1 within 1 s";
     }
     void failure()
     {
-        QFETCH(bool, answers);
+        QFETCH(int, backlog);
         QFETCH(QString, box);
         QTcpServer silent;
+        silent.setMaxPendingConnections(0);
+        silent.setListenBacklogSize(std::max(backlog, 0));
         silent.listen(QHostAddress::LocalHost);
-        const quint16 port = answers ? silent.serverPort() : unusedPort();
+        const quint16 port = backlog >= 0 ? silent.serverPort() : unusedPort();
+        QTcpSocket queueFiller;
+        queueFiller.connectToHost(QHostAddress::LocalHost, port);
+        queueFiller.waitForConnected(1000);
         const QList<QStringList> rows{fields("9420;;;;A;;;;0;")};
         ledraTest::TestWindow t(rows);
         useHamlib(t.window, address(port));
@@ -155,6 +163,21 @@ private slots:
         useHamlib(t.window, address(rigPort));
         t.window.ui->go->click();
         QTRY_COMPARE(t.window.statusBar()->currentMessage(), "Tuned to 9420 kHz AM");
+    }
+
+    void readFrequencySeesChangesBehindItsBack()
+    {
+        ledraTest::TestWindow t;
+        useHamlib(t.window, address(rigPort));
+        QSignalSpy read(t.window.rigLink, &RigLink::frequencyRead);
+        QList<double> seen;
+        for (const char* hz : {"5025000", "11780000"}) {
+            rigctl(rigPort, {"F", hz});
+            t.window.rigLink->readFrequency();
+            QTRY_COMPARE(read.size(), seen.size() + 1);
+            seen.append(read.last().first().toDouble());
+        }
+        QCOMPARE(seen, (QList<double>{5025000, 11780000}));
     }
 
     void settingsSurviveRestart()

@@ -44,19 +44,3 @@ QString tunedMessage(const QString& khz, const QString& modeName)
         text += QLatin1Char(' ') + modeName;
     return text;
 }
-
-bool splitHostPort(const QString& text, QString* host, quint16* port)
-{
-    const int colon = text.lastIndexOf(QLatin1Char(':'));
-    if (colon <= 0 || text.startsWith(QLatin1Char('/')))
-        return false;
-    bool ok = false;
-    const uint number = text.mid(colon + 1).toUInt(&ok);
-    if (!ok || number < 1 || number > 65535)
-        return false;
-    *host = text.left(colon);
-    if (host->startsWith(QLatin1Char('[')) && host->endsWith(QLatin1Char(']')))
-        *host = host->mid(1, host->size() - 2);
-    *port = quint16(number);
-    return true;
-}

@@ -15,6 +15,3 @@ QString khzText(double hz);
 
 // "Tuned to 9420 kHz AM", or "Tuned to 9420 kHz" when no mode was set.
 QString tunedMessage(const QString& khz, const QString& modeName);
-
-// The host and port of a "host:port" or "[v6 address]:port" text; false for a device path.
-bool splitHostPort(const QString& text, QString* host, quint16* port);

@@ -3,18 +3,22 @@
 #include "rigmodels.h"
 #include "rigtuning.h"
 
-#include <QTcpSocket>
-
 #include <hamlib/rig.h>
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 namespace {
 
-// One exchange with the rig, retries included. A failed open costs the connect and at most two
-// exchanges, so no call takes more than three seconds.
+// One exchange with the rig, retries included; every call but the open fails at its first failed
+// exchange. The open, which makes several exchanges, is given up on after three seconds.
 const int exchangeBudgetMs = 1000;
-const int connectTimeoutMs = 1000;
+const int openLimitMs = 3000;
+const int abandonedOpen = 1; // not one of Hamlib's codes, which are zero or negative
 
 // "What failed: Hamlib's words", or an empty text when the call succeeded. (rigerror() would
 // append Hamlib's recent debug messages; rigerror2() gives the words alone.)
@@ -31,20 +35,38 @@ void limitTimeouts(hamlib_port_t& port)
     port.retry = short(std::min(int(port.retry), exchangeBudgetMs / port.timeout - 1));
 }
 
-// Hamlib connects without a time limit, so a host that never answers would hold the rig thread
-// for minutes; a refused or unknown host is left to Hamlib, which says so in its own words.
-QString unansweredHost(const hamlib_port_t& port)
+// Hamlib connects to a network rig without any time limit, so a host that has vanished would
+// hold the rig thread for minutes. The open runs on a thread of its own, and one given up on
+// goes on in the background and frees its rig when it ends.
+int openWithinLimit(RIG* rig)
 {
-    QString host;
-    quint16 number = 0;
-    if (port.type.rig == RIG_PORT_UDP_NETWORK
-        || !splitHostPort(QString::fromUtf8(port.pathname), &host, &number))
-        return QString();
-    QTcpSocket socket;
-    socket.connectToHost(host, number);
-    if (socket.waitForConnected(connectTimeoutMs) || socket.error() != QAbstractSocket::SocketTimeoutError)
-        return QString();
-    return QStringLiteral("No answer from %1 within %2 s").arg(QString::fromUtf8(port.pathname)).arg(connectTimeoutMs / 1000);
+    struct Attempt
+    {
+        std::mutex mutex;
+        std::condition_variable ended;
+        bool finished = false;
+        bool abandoned = false;
+        int result = RIG_OK;
+    };
+    auto attempt = std::make_shared<Attempt>();
+    std::thread([attempt, rig] {
+        const int result = rig_open(rig);
+        const std::lock_guard<std::mutex> lock(attempt->mutex);
+        attempt->finished = true;
+        attempt->result = result;
+        if (attempt->abandoned) {
+            if (result == RIG_OK)
+                rig_close(rig);
+            rig_cleanup(rig);
+        }
+        attempt->ended.notify_one();
+    }).detach();
+    std::unique_lock<std::mutex> lock(attempt->mutex);
+    if (!attempt->ended.wait_for(lock, std::chrono::milliseconds(openLimitMs), [&] { return attempt->finished; })) {
+        attempt->abandoned = true;
+        return abandonedOpen;
+    }
+    return attempt->result;
 }
 
 RIG* openRig(const ReceiverSettings& settings, QString* error)
@@ -63,10 +85,13 @@ RIG* openRig(const ReceiverSettings& settings, QString* error)
     limitTimeouts(port);
     // a knob turned by hand must show at the next read, not after Hamlib's cache runs out
     rig_set_cache_timeout_ms(rig, HAMLIB_CACHE_ALL, 0);
-    *error = unansweredHost(port);
-    if (error->isEmpty())
-        *error = hamlibError(QStringLiteral("Could not open the rig at %1").arg(QString::fromUtf8(port.pathname)),
-                             rig_open(rig));
+    const QString where = QString::fromUtf8(port.pathname);
+    const int result = openWithinLimit(rig);
+    if (result == abandonedOpen) {
+        *error = QStringLiteral("No answer from the rig at %1 within %2 s").arg(where).arg(openLimitMs / 1000);
+        return nullptr;
+    }
+    *error = hamlibError(QStringLiteral("Could not open the rig at %1").arg(where), result);
     if (!error->isEmpty()) {
         rig_cleanup(rig);
         return nullptr;

@@ -8,7 +8,6 @@
 
 #include <QDialogButtonBox>
 #include <QProcess>
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -121,9 +120,7 @@ private slots:
             t.selectRows({row});
             t.window.ui->go->click();
         }
-        QElapsedTimer timer; timer.start();
-        QTRY_COMPARE_WITH_TIMEOUT(t.window.statusBar()->currentMessage(), status, 60000);
-        qWarning() << "ELAPSED" << timer.elapsed() << t.answerer.shown();
+        QTRY_COMPARE(t.window.statusBar()->currentMessage(), status);
         QCOMPARE(rigctl(rigPort, {"f", "m"}).mid(0, 2), readBack);
         QCOMPARE(t.answerer.shown(), QStringList());
         QCOMPARE(orvane.settle().size(), 0);

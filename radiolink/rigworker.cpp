@@ -19,6 +19,7 @@ namespace {
 const int exchangeBudgetMs = 1000;
 const int openLimitMs = 3000;
 const int abandonedOpen = 1; // not one of Hamlib's codes, which are zero or negative
+const QString readFrequencyFailure = QStringLiteral("Could not read the frequency");
 
 // "What failed: Hamlib's words", or an empty text when the call succeeded. (rigerror() would
 // append Hamlib's recent debug messages; rigerror2() gives the words alone.)
@@ -62,7 +63,8 @@ int openWithinLimit(RIG* rig)
         attempt->ended.notify_one();
     }).detach();
     std::unique_lock<std::mutex> lock(attempt->mutex);
-    if (!attempt->ended.wait_for(lock, std::chrono::milliseconds(openLimitMs), [&] { return attempt->finished; })) {
+    const auto limit = std::chrono::milliseconds(openLimitMs);
+    if (!attempt->ended.wait_for(lock, limit, [&] { return attempt->finished; })) {
         attempt->abandoned = true;
         return abandonedOpen;
     }
@@ -88,7 +90,9 @@ RIG* openRig(const ReceiverSettings& settings, QString* error)
     const QString where = QString::fromUtf8(port.pathname);
     const int result = openWithinLimit(rig);
     if (result == abandonedOpen) {
-        *error = QStringLiteral("No answer from the rig at %1 within %2 s").arg(where).arg(openLimitMs / 1000);
+        *error = QStringLiteral("No answer from the rig at %1 within %2 s")
+                     .arg(where)
+                     .arg(openLimitMs / 1000);
         return nullptr;
     }
     *error = hamlibError(QStringLiteral("Could not open the rig at %1").arg(where), result);
@@ -128,9 +132,10 @@ void RigWorker::tune(double hz, const QString& modeName, const QString& descript
         error = hamlibError(QStringLiteral("Could not set the mode %1").arg(modeName),
                             rig_set_mode(rig, RIG_VFO_CURR, mode, RIG_PASSBAND_NOCHANGE));
     }
-    if (error.isEmpty())
+    if (error.isEmpty()) {
         error = hamlibError(QStringLiteral("Could not set the frequency %1 kHz").arg(khzText(hz)),
                             rig_set_freq(rig, RIG_VFO_CURR, hz));
+    }
     if (!error.isEmpty()) {
         closeRig();
         emit tuneFailed(error);
@@ -144,7 +149,7 @@ void RigWorker::readFrequency()
     QString error = ensureOpen();
     freq_t hz = 0;
     if (error.isEmpty())
-        error = hamlibError(QStringLiteral("Could not read the frequency"), rig_get_freq(rig, RIG_VFO_CURR, &hz));
+        error = hamlibError(readFrequencyFailure, rig_get_freq(rig, RIG_VFO_CURR, &hz));
     if (!error.isEmpty()) {
         closeRig();
         emit frequencyReadFailed(error);
@@ -166,12 +171,15 @@ void RigWorker::test(const ReceiverSettings& testSettings)
     freq_t hz = 0;
     rmode_t mode = RIG_MODE_NONE;
     pbwidth_t passband = 0;
-    error = hamlibError(QStringLiteral("Could not read the frequency"), rig_get_freq(testRig, RIG_VFO_CURR, &hz));
-    if (error.isEmpty())
-        error = hamlibError(QStringLiteral("Could not read the mode"), rig_get_mode(testRig, RIG_VFO_CURR, &mode, &passband));
+    QString failure = hamlibError(readFrequencyFailure, rig_get_freq(testRig, RIG_VFO_CURR, &hz));
+    if (failure.isEmpty()) {
+        failure = hamlibError(QStringLiteral("Could not read the mode"),
+                              rig_get_mode(testRig, RIG_VFO_CURR, &mode, &passband));
+    }
     closeAndFree(testRig);
-    emit tested(error.isEmpty() ? QStringLiteral("Rig on %1 kHz %2").arg(khzText(hz), QString::fromLatin1(rig_strrmode(mode)))
-                                : error);
+    emit tested(failure.isEmpty()
+                    ? QStringLiteral("Rig on %1 kHz %2").arg(khzText(hz), QLatin1String(rig_strrmode(mode)))
+                    : failure);
 }
 
 QString RigWorker::ensureOpen()

@@ -134,7 +134,8 @@ private slots:
         QTest::newRow("connects, never answers")
             << 50 << "Receiver: Could not open the rig at %1: Communication timed out";
         // a full queue drops the connection request unanswered, as a vanished host does
-        QTest::newRow("connection never completes") << 0 << "Receiver: No answer from the rig at %1 within 3 s";
+        QTest::newRow("connection never completes")
+            << 0 << "Receiver: No answer from the rig at %1 within 3 s";
     }
     void failure()
     {
@@ -200,7 +201,8 @@ private slots:
         QStringList stored;
         for (const QString& key : store.allKeys())
             stored.append(key + '=' + store.value(key).toString());
-        QCOMPARE(stored, (QStringList{"hamlibModel=2", "hamlibPort=/dev/ttyUSB1", "hamlibSpeed=19200", "link=hamlib"}));
+        QCOMPARE(stored, (QStringList{"hamlibModel=2", "hamlibPort=/dev/ttyUSB1", "hamlibSpeed=19200",
+                                      "link=hamlib"}));
 
         ledraTest::TestWindow restarted;
         QVERIFY(restarted.window.rigLink->hamlibActive());
@@ -217,7 +219,8 @@ private slots:
         QTest::addColumn<QString>("port"); // "rigctld", "closed" or as typed
         QTest::addColumn<QString>("status");
         QTest::newRow("rigctld") << "NET rigctl" << "rigctld" << "Rig on 3330 kHz CW";
-        QTest::newRow("nothing listens") << "NET rigctl" << "closed" << "Could not open the rig at %1: IO error";
+        QTest::newRow("nothing listens")
+            << "NET rigctl" << "closed" << "Could not open the rig at %1: IO error";
         QTest::newRow("dummy rig in Ledra itself") << "Hamlib Dummy" << "" << "Rig on 145000 kHz FM";
     }
     void testButton()

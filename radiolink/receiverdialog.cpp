@@ -7,6 +7,8 @@
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 
+#include <algorithm>
+
 namespace {
 const int serialSpeeds[] = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
 }
@@ -73,10 +75,11 @@ void ReceiverDialog::fillSpeeds(int chosenSpeed)
 
 void ReceiverDialog::findModels(const QString& text)
 {
+    // the chosen model stays chosen while it is listed; otherwise the first one listed is (the
+    // combo box itself would move to whichever row took the place of the chosen one)
+    const QVariant chosen = ui->rigModel->currentData();
     modelFilter->setFilterFixedString(text.trimmed());
-    // the chosen model stays chosen while it is listed; otherwise the first one listed is
-    if (ui->rigModel->currentIndex() < 0 && ui->rigModel->count() > 0)
-        ui->rigModel->setCurrentIndex(0);
+    ui->rigModel->setCurrentIndex(std::max(ui->rigModel->findData(chosen), 0));
 }
 
 void ReceiverDialog::startTest()

@@ -188,6 +188,8 @@ private slots:
             ledraTest::TestWindow t;
             openReceiverDialog(t, [&](ReceiverDialog* dialog) {
                 dialog->ui->receiverLink->setCurrentIndex(1);
+                dialog->ui->rigModelFind->setText("icom ");
+                shown.append(dialog->ui->rigModel->currentText());
                 dialog->ui->rigModelFind->setText("net RIGCTL");
                 for (int i = 0; i < dialog->ui->rigModel->count(); ++i)
                     shown.append(dialog->ui->rigModel->itemText(i));
@@ -196,7 +198,7 @@ private slots:
                 dialog->ui->buttonBox->button(QDialogButtonBox::Ok)->click();
             });
         }
-        QCOMPARE(shown, QStringList{"Hamlib NET rigctl (2)"});
+        QCOMPARE(shown, (QStringList{"Icom IC ID-1 (3054)", "Hamlib NET rigctl (2)"}));
         const QSettings store(QStringLiteral("Morvath"), QStringLiteral("Ledra-receiver"));
         QStringList stored;
         for (const QString& key : store.allKeys())

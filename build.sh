@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev iproute2 util-linux mount
-          desktop-file-utils appstream mandoc)
+          pkg-config libhamlib-dev libhamlib-utils desktop-file-utils appstream mandoc)
 # making and checking the package: dpkg-shlibdeps, file (used by CPack) and lintian
 package_tools=(dpkg-dev file lintian)
 

@@ -43,6 +43,7 @@ MainWindow::MainWindow(QWidget* parent)
                                              tr("Orvane / Pelkin Label"), tr("Lang"), tr("To"),
                                              tr("Tx Site"), tr("Mode")});
     codeTables.setupComboBoxes();
+    setUpReceiverLink();
 
     connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::OnAbout);
     connect(ui->actionHelp, &QAction::triggered, this, &MainWindow::OnHelp);

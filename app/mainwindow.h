@@ -10,6 +10,7 @@
 
 class QCloseEvent;
 class QComboBox;
+class RigLink;
 class Ui_MainWindow;
 class tipTrapper;
 
@@ -38,6 +39,7 @@ public:
 
     // the one way rows reach the bottom of the table and the receiver is tuned (Add, Go, the guide)
     void appendRows(const QList<QStringList>& rows);
+    // the link is chosen here: Orvane's UDP datagrams, or the Hamlib rig when rigLink->hamlibActive()
     void tuneReceiver(const QString& khz, const QString& modeCode);
 
     Ui_MainWindow* ui;
@@ -63,6 +65,8 @@ public:
     QString orvaneFileBase;
     QString docsFolder;
     Sender sender;
+    // the Hamlib link, for every window that tunes or reads the receiver
+    RigLink* rigLink = nullptr;
     codes codeTables;
     QString fromCode;
     int fromIndex = 0;
@@ -100,6 +104,7 @@ public slots:
     void on_preset_clicked(bool checked);
     void on_leFreq_textChanged(QString text);
     void on_actionSet_UDP_Ports_triggered();
+    void on_actionReceiver_triggered();
 
 protected:
     // asks whether to save an edited schedule before the window goes
@@ -122,6 +127,9 @@ private:
     // --- editing and radio link: the row that Del and Go act on
     int selectedRowCount();
     int theSelectedRow();
+    void setUpReceiverLink();
+    void tuneRig(const QString& khz, const QString& modeCode);
+    void showReceiverFailure(const QString& error);
 
     tipTrapper* toolTipFilter = nullptr;
 };

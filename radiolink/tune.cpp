@@ -1,5 +1,7 @@
 #include "mainwindow.h"
 
+#include "riglink.h"
+
 #include <QMessageBox>
 
 void MainWindow::on_go_clicked()
@@ -18,6 +20,10 @@ void MainWindow::on_go_clicked()
 
 void MainWindow::tuneReceiver(const QString& khz, const QString& modeCode)
 {
+    if (rigLink->hamlibActive()) {
+        tuneRig(khz, modeCode);
+        return;
+    }
     if (!modeCode.isEmpty())
         sender.broadcastDatagram(QStringLiteral("mode:") + modeCode);
     sender.broadcastDatagram(QStringLiteral("ofreq:") + khz + QStringLiteral("000"));

@@ -48,7 +48,8 @@ void resetHome(bool removeFolder)
     } else {
         QDir(homeFolder()).mkdir(QStringLiteral("Documents"));
     }
-    for (const QString& store : {QStringLiteral("Ledra"), QStringLiteral("Ledra-window")}) {
+    for (const QString& store : {QStringLiteral("Ledra"), QStringLiteral("Ledra-window"),
+                                 QStringLiteral("Ledra-receiver")}) {
         QSettings settings(QCoreApplication::organizationName(), store);
         settings.clear();
         settings.sync();

@@ -1,0 +1,36 @@
+#include "receiversettings.h"
+
+#include <QSettings>
+
+namespace {
+
+const char* const hamlibLink = "hamlib";
+const char* const orvaneLink = "orvane";
+
+} // namespace
+
+bool ReceiverSettings::operator==(const ReceiverSettings& other) const
+{
+    return hamlib == other.hamlib && hamlibModel == other.hamlibModel
+           && hamlibPort == other.hamlibPort && hamlibSpeed == other.hamlibSpeed;
+}
+
+ReceiverSettings ReceiverSettings::read()
+{
+    const QSettings store(QStringLiteral("Morvath"), QStringLiteral("Ledra-receiver"));
+    ReceiverSettings settings;
+    settings.hamlib = store.value(QStringLiteral("link")).toString() == QLatin1String(hamlibLink);
+    settings.hamlibModel = store.value(QStringLiteral("hamlibModel"), settings.hamlibModel).toInt();
+    settings.hamlibPort = store.value(QStringLiteral("hamlibPort"), settings.hamlibPort).toString();
+    settings.hamlibSpeed = store.value(QStringLiteral("hamlibSpeed"), settings.hamlibSpeed).toInt();
+    return settings;
+}
+
+void ReceiverSettings::write() const
+{
+    QSettings store(QStringLiteral("Morvath"), QStringLiteral("Ledra-receiver"));
+    store.setValue(QStringLiteral("link"), QLatin1String(hamlib ? hamlibLink : orvaneLink));
+    store.setValue(QStringLiteral("hamlibModel"), hamlibModel);
+    store.setValue(QStringLiteral("hamlibPort"), hamlibPort);
+    store.setValue(QStringLiteral("hamlibSpeed"), hamlibSpeed);
+}

@@ -1,0 +1,75 @@
+#include "riglink.h"
+
+#include "rigmodels.h"
+#include "rigworker.h"
+
+RigLink::RigLink(QObject* parent)
+    : QObject(parent)
+    , current(ReceiverSettings::read())
+    , worker(new RigWorker)
+{
+    // loaded here, before the rig thread runs, so that the two threads never load at once
+    loadHamlibBackends();
+    worker->moveToThread(&rigThread);
+    worker->useRig(current);
+    connect(worker, &RigWorker::tuned, this, &RigLink::tuned);
+    connect(worker, &RigWorker::tuneFailed, this, &RigLink::tuneFailed);
+    connect(worker, &RigWorker::tested, this, &RigLink::tested);
+    connect(worker, &RigWorker::frequencyRead, this, [this](double hz) {
+        readPending = false;
+        emit frequencyRead(hz);
+    });
+    connect(worker, &RigWorker::frequencyReadFailed, this, [this](const QString& error) {
+        readPending = false;
+        emit frequencyReadFailed(error);
+    });
+    rigThread.setObjectName(QStringLiteral("rig"));
+    rigThread.start();
+}
+
+RigLink::~RigLink()
+{
+    // a call under way gives up within three seconds; calls still queued are dropped
+    rigThread.quit();
+    rigThread.wait();
+    delete worker;
+}
+
+const ReceiverSettings& RigLink::settings() const
+{
+    return current;
+}
+
+void RigLink::setSettings(const ReceiverSettings& settings)
+{
+    const bool linkChangedNow = settings.hamlib != current.hamlib;
+    current = settings;
+    QMetaObject::invokeMethod(worker, [worker = worker, settings] { worker->useRig(settings); });
+    if (linkChangedNow)
+        emit linkChanged(current.hamlib);
+}
+
+bool RigLink::hamlibActive() const
+{
+    return current.hamlib;
+}
+
+void RigLink::tune(double hz, const QString& modeName, const QString& description)
+{
+    QMetaObject::invokeMethod(worker, [worker = worker, hz, modeName, description] {
+        worker->tune(hz, modeName, description);
+    });
+}
+
+void RigLink::test(const ReceiverSettings& settings)
+{
+    QMetaObject::invokeMethod(worker, [worker = worker, settings] { worker->test(settings); });
+}
+
+void RigLink::readFrequency()
+{
+    if (readPending)
+        return;
+    readPending = true;
+    QMetaObject::invokeMethod(worker, [worker = worker] { worker->readFrequency(); });
+}

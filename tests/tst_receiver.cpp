@@ -1,0 +1,253 @@
+#include "datagramcollector.h"
+#include "receiverdialog.h"
+#include "riglink.h"
+#include "testenv.h"
+#include "testwindow.h"
+#include "ui_mainwindow.h"
+#include "ui_receiverdialog.h"
+
+#include <QDialogButtonBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+using ledraTest::fields;
+
+namespace {
+
+QString address(quint16 port)
+{
+    return "127.0.0.1:" + QString::number(port);
+}
+
+quint16 unusedPort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost);
+    return server.serverPort();
+}
+
+// rigctl's answers through the network model: frequency and mode, each on a line of its own.
+QStringList rigctl(quint16 port, const QStringList& commands)
+{
+    QProcess process;
+    process.start("rigctl", QStringList{"-m", "2", "-r", address(port)} + commands);
+    process.waitForFinished();
+    return QString::fromLatin1(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+void useHamlib(MainWindow& window, const QString& port)
+{
+    ReceiverSettings settings;
+    settings.hamlib = true;
+    settings.hamlibPort = port;
+    window.rigLink->setSettings(settings);
+}
+
+// Opens Settings > Receiver..., lets drive work on the dialog, then closes it.
+void openReceiverDialog(ledraTest::TestWindow& t, const std::function<void(ReceiverDialog*)>& drive)
+{
+    t.answerer.onDialog([&](QDialog* dialog) {
+        drive(qobject_cast<ReceiverDialog*>(dialog));
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    t.window.ui->actionReceiver->trigger();
+}
+
+} // namespace
+
+class TestReceiver : public QObject
+{
+    Q_OBJECT
+    QProcess rigctld;
+    quint16 rigPort = 0;
+
+private slots:
+    void initTestCase()
+    {
+        LEDRA_REQUIRE_PRIVATE_NETWORK();
+        if (QStandardPaths::findExecutable("rigctld").isEmpty())
+            QSKIP("rigctld is not installed (Debian package libhamlib-utils): the Hamlib link goes untested");
+        // Hamlib's dummy rig behind rigctld, as a real rig would be
+        rigPort = unusedPort();
+        rigctld.start("rigctld", {"-m", "1", "-T", "127.0.0.1", "-t", QString::number(rigPort)});
+        QVERIFY2(rigctld.waitForStarted(), qPrintable(rigctld.errorString()));
+        QTcpSocket probe;
+        for (int attempt = 0; attempt < 100 && probe.state() != QAbstractSocket::ConnectedState; ++attempt) {
+            probe.connectToHost(QHostAddress::LocalHost, rigPort);
+            if (!probe.waitForConnected(100))
+                QTest::qWait(100);
+        }
+        QVERIFY2(probe.state() == QAbstractSocket::ConnectedState, "rigctld does not listen");
+    }
+    void cleanupTestCase()
+    {
+        rigctld.kill();
+        rigctld.waitForFinished();
+    }
+    void init()
+    {
+        QSettings(QStringLiteral("Morvath"), QStringLiteral("Ledra-receiver")).clear();
+    }
+
+    void go_data()
+    {
+        QTest::addColumn<QList<int>>("rows"); // clicked with Go one after the other
+        QTest::addColumn<QStringList>("readBack");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("AM") << QList<int>{0} << QStringList{"9420000", "AM"} << "Tuned to 9420 kHz AM";
+        QTest::newRow("a row without mode keeps the mode")
+            << QList<int>{1, 2} << QStringList{"6070000", "LSB"} << "Tuned to 6070 kHz";
+        QTest::newRow("kHz with a fraction, USB")
+            << QList<int>{3} << QStringList{"9420500", "USB"} << "Tuned to 9420.5 kHz USB";
+    }
+    void go()
+    {
+        QFETCH(QList<int>, rows);
+        QFETCH(QStringList, readBack);
+        QFETCH(QString, status);
+        DatagramCollector orvane(58084);
+        ledraTest::TestWindow t({fields("9420;0000-2359;;GRC;ERT;G;Eu;;0;"), fields("7300;;;;A;;;;4;"),
+                                 fields("6070;;;;B;;;;;"), fields("9420.5;;;;C;;;;3;")});
+        useHamlib(t.window, address(rigPort));
+        for (int row : rows) {
+            t.selectRows({row});
+            t.window.ui->go->click();
+        }
+        QTRY_COMPARE(t.window.statusBar()->currentMessage(), status);
+        QCOMPARE(rigctl(rigPort, {"f", "m"}).mid(0, 2), readBack);
+        QCOMPARE(t.answerer.shown(), QStringList());
+        QCOMPARE(orvane.settle().size(), 0);
+    }
+
+    void failure_data()
+    {
+        QTest::addColumn<int>("backlog"); // of a port that listens but never accepts; -1: nothing listens
+        QTest::addColumn<QString>("box");
+        QTest::newRow("nothing listens") << -1 << "Receiver: Could not open the rig at %1: IO error";
+        QTest::newRow("connects, never answers")
+            << 50 << "Receiver: Could not open the rig at %1: Communication timed out";
+        // a full queue drops the connection request unanswered, as a vanished host does
+        QTest::newRow("connection never completes")
+            << 0 << "Receiver: No answer from the rig at %1 within 3 s";
+    }
+    void failure()
+    {
+        QFETCH(int, backlog);
+        QFETCH(QString, box);
+        QTcpServer silent;
+        silent.setMaxPendingConnections(0);
+        silent.setListenBacklogSize(std::max(backlog, 0));
+        silent.listen(QHostAddress::LocalHost);
+        const quint16 port = backlog >= 0 ? silent.serverPort() : unusedPort();
+        QTcpSocket queueFiller;
+        queueFiller.connectToHost(QHostAddress::LocalHost, port);
+        queueFiller.waitForConnected(1000);
+        const QList<QStringList> rows{fields("9420;;;;A;;;;0;")};
+        ledraTest::TestWindow t(rows);
+        useHamlib(t.window, address(port));
+        t.selectRows({0});
+        t.window.ui->go->click();
+        // Hamlib's own timeouts would take 40 s here
+        QTRY_COMPARE_WITH_TIMEOUT(t.answerer.boxes.size(), 1, 8000);
+        QCOMPARE(t.answerer.shown(), QStringList{box.arg(address(port))});
+        QCOMPARE(t.window.statusBar()->currentMessage(), QString());
+        QCOMPARE(t.rows(), QList<QStringList>{rows.first()});
+        QVERIFY(!t.window.isWindowModified());
+        // the window goes on, and the rig is opened again once it answers
+        useHamlib(t.window, address(rigPort));
+        t.window.ui->go->click();
+        QTRY_COMPARE(t.window.statusBar()->currentMessage(), "Tuned to 9420 kHz AM");
+    }
+
+    void readFrequencySeesChangesBehindItsBack()
+    {
+        ledraTest::TestWindow t;
+        useHamlib(t.window, address(rigPort));
+        QSignalSpy read(t.window.rigLink, &RigLink::frequencyRead);
+        QList<double> seen;
+        for (const char* hz : {"5025000", "11780000"}) {
+            rigctl(rigPort, {"F", hz});
+            t.window.rigLink->readFrequency();
+            QTRY_COMPARE(read.size(), seen.size() + 1);
+            seen.append(read.last().first().toDouble());
+        }
+        QCOMPARE(seen, (QList<double>{5025000, 11780000}));
+    }
+
+    void settingsSurviveRestart()
+    {
+        QStringList shown;
+        {
+            ledraTest::TestWindow t;
+            openReceiverDialog(t, [&](ReceiverDialog* dialog) {
+                dialog->ui->receiverLink->setCurrentIndex(1);
+                dialog->ui->rigModelFind->setText("icom ");
+                shown.append(dialog->ui->rigModel->currentText());
+                dialog->ui->rigModelFind->setText("net RIGCTL");
+                for (int i = 0; i < dialog->ui->rigModel->count(); ++i)
+                    shown.append(dialog->ui->rigModel->itemText(i));
+                dialog->ui->rigPort->setText(" /dev/ttyUSB1 ");
+                dialog->ui->rigSpeed->setCurrentText("19200");
+                dialog->ui->buttonBox->button(QDialogButtonBox::Ok)->click();
+            });
+        }
+        QCOMPARE(shown, (QStringList{"Icom IC ID-1 (3054)", "Hamlib NET rigctl (2)"}));
+        const QSettings store(QStringLiteral("Morvath"), QStringLiteral("Ledra-receiver"));
+        QStringList stored;
+        for (const QString& key : store.allKeys())
+            stored.append(key + '=' + store.value(key).toString());
+        QCOMPARE(stored, (QStringList{"hamlibModel=2", "hamlibPort=/dev/ttyUSB1", "hamlibSpeed=19200",
+                                      "link=hamlib"}));
+
+        ledraTest::TestWindow restarted;
+        QVERIFY(restarted.window.rigLink->hamlibActive());
+        openReceiverDialog(restarted, [&](ReceiverDialog* dialog) {
+            shown = QStringList{dialog->ui->receiverLink->currentText(), dialog->ui->rigModel->currentText(),
+                                dialog->ui->rigPort->text(), dialog->ui->rigSpeed->currentText()};
+        });
+        QCOMPARE(shown, (QStringList{"Hamlib rig", "Hamlib NET rigctl (2)", "/dev/ttyUSB1", "19200"}));
+    }
+
+    void testButton_data()
+    {
+        QTest::addColumn<QString>("find"); // typed to choose the model
+        QTest::addColumn<QString>("port"); // "rigctld", "closed" or as typed
+        QTest::addColumn<QString>("status");
+        QTest::newRow("rigctld") << "NET rigctl" << "rigctld" << "Rig on 3330 kHz CW";
+        QTest::newRow("nothing listens")
+            << "NET rigctl" << "closed" << "Could not open the rig at %1: IO error";
+        QTest::newRow("dummy rig in Ledra itself") << "Hamlib Dummy" << "" << "Rig on 145000 kHz FM";
+    }
+    void testButton()
+    {
+        QFETCH(QString, find);
+        QFETCH(QString, port);
+        QFETCH(QString, status);
+        rigctl(rigPort, {"M", "CW", "0", "F", "3330000"});
+        if (port == "rigctld" || port == "closed")
+            port = address(port == "rigctld" ? rigPort : unusedPort());
+        ledraTest::TestWindow t;
+        QStringList shown;
+        openReceiverDialog(t, [&](ReceiverDialog* dialog) {
+            dialog->ui->rigModelFind->setText(find);
+            dialog->ui->rigPort->setText(port);
+            dialog->ui->rigTest->click();
+            // the dialog goes on while the rig thread works
+            shown.append(dialog->ui->rigStatus->text());
+            QTRY_VERIFY(dialog->ui->rigTest->isEnabled());
+            shown.append(dialog->ui->rigStatus->text());
+        });
+        QCOMPARE(shown, (QStringList{"Testing...", status.arg(port)}));
+        QVERIFY(!t.window.rigLink->hamlibActive());
+    }
+};
+
+LEDRA_TEST_MAIN(TestReceiver)
+#include "tst_receiver.moc"

@@ -244,7 +244,7 @@ private slots:
             QTRY_VERIFY(dialog->ui->rigTest->isEnabled());
             shown.append(dialog->ui->rigStatus->text());
         });
-        QCOMPARE(shown, (QStringList{"Testing...", status.arg(port)}));
+        QCOMPARE(shown, (QStringList{"Testing...", QString(status).replace("%1", port)}));
         QVERIFY(!t.window.rigLink->hamlibActive());
     }
 };

@@ -48,8 +48,7 @@ void resetHome(bool removeFolder)
     } else {
         QDir(homeFolder()).mkdir(QStringLiteral("Documents"));
     }
-    for (const QString& store : {QStringLiteral("Ledra"), QStringLiteral("Ledra-window"),
-                                 QStringLiteral("Ledra-receiver")}) {
+    for (const QString& store : {QStringLiteral("Ledra"), QStringLiteral("Ledra-window")}) {
         QSettings settings(QCoreApplication::organizationName(), store);
         settings.clear();
         settings.sync();

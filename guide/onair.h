@@ -1,0 +1,29 @@
+#pragma once
+
+#include "seasonrecord.h"
+
+#include <QDate>
+#include <QDateTime>
+
+// True when the days allow a broadcast that starts on this date.
+bool daysAllow(const DayRule& days, QDate date);
+
+// True when the times put a broadcast on the air at the UTC moment. Days name the day a
+// broadcast starts, so after midnight a range that crosses it asks about the day before.
+bool timesOnAir(const AirTimes& times, const QDateTime& utc);
+
+// True when the moment's date lies within the record's start and stop dates (month and day in
+// the moment's year; a start later in the year than the stop crosses New Year).
+bool withinDates(const SeasonRecord& record, QDate date);
+
+// True when the record is on the air at the UTC moment; an inactive record never is.
+bool onAir(const SeasonRecord& record, const QDateTime& utc);
+
+// Minutes until the broadcast on the air at the moment ends; -1 when it is not on the air.
+int minutesLeft(const SeasonRecord& record, const QDateTime& utc);
+
+// Minutes until the record next goes on the air, when that is within the given minutes; else -1.
+int minutesToStart(const SeasonRecord& record, const QDateTime& utc, int within);
+
+// True when a schedule table row with this time range and days field is on the air.
+bool scheduleRowOnAir(const QString& time, const QString& days, const QDateTime& utc);

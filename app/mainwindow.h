@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class QCloseEvent;
+class GuideWindow;
 class QComboBox;
 class Ui_MainWindow;
 class tipTrapper;
@@ -120,6 +121,11 @@ private:
     // --- editing and radio link: the row that Del and Go act on
     int selectedRowCount();
     int theSelectedRow();
+
+    // --- guide: the season-schedule window and the bold rows of broadcasts on the air
+    void setUpGuide();
+    void showGuide();
+    GuideWindow* guideWindow = nullptr;
 
     tipTrapper* toolTipFilter = nullptr;
 };

@@ -87,3 +87,19 @@ bool scheduleRowOnAir(const QString& time, const QString& days, const QDateTime&
     times.days = parseDays(days);
     return timesOnAir(times, utc);
 }
+
+QString statusText(const SeasonRecord& record, const QDateTime& utc)
+{
+    if (record.inactive)
+        return QStringLiteral("inactive");
+    QStringList parts;
+    const int left = minutesLeft(record, utc);
+    const int toStart = left < 0 ? minutesToStart(record, utc, 60) : -1;
+    if (left >= 0)
+        parts.append(QStringLiteral("on air (%1 min left)").arg(left));
+    else if (toStart > 0)
+        parts.append(QStringLiteral("starts in %1 min").arg(toStart));
+    if (record.times.days.irregular)
+        parts.append(QStringLiteral("irregular"));
+    return parts.join(QStringLiteral(", "));
+}

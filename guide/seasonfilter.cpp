@@ -26,6 +26,17 @@ QString bandOf(double khz)
     return QString();
 }
 
+bool bandNamed(const QString& name, KhzRange& range)
+{
+    for (const Band& band : bands()) {
+        if (band.name == name) {
+            range = band.range;
+            return true;
+        }
+    }
+    return false;
+}
+
 bool matches(const SeasonRecord& record, const SeasonFilter& filter)
 {
     for (const KhzRange& range : filter.ranges) {

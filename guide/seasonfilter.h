@@ -25,6 +25,9 @@ const QList<Band>& bands();
 // The band that holds the frequency, or the empty text.
 QString bandOf(double khz);
 
+// The band of this name; false when there is none.
+bool bandNamed(const QString& name, KhzRange& range);
+
 // What a listener asks of a season file; every part that is set must match.
 struct SeasonFilter
 {

@@ -51,15 +51,6 @@ std::optional<KhzRange> rangeFrom(const QString& text)
     return range;
 }
 
-std::optional<KhzRange> bandNamed(const QString& name)
-{
-    for (const Band& band : bands()) {
-        if (band.name == name)
-            return band.range;
-    }
-    return std::nullopt;
-}
-
 QString bandNames()
 {
     QStringList names;
@@ -85,12 +76,12 @@ std::optional<SeasonFilter> filterFrom(const QCommandLineParser& parser, QString
     }
     if (parser.isSet(QStringLiteral("band"))) {
         const QString name = parser.value(QStringLiteral("band"));
-        const std::optional<KhzRange> range = bandNamed(name);
-        if (!range) {
+        KhzRange range;
+        if (!bandNamed(name, range)) {
             error = QStringLiteral("unknown band %1 for --band: one of %2").arg(quoted(name), bandNames());
             return std::nullopt;
         }
-        filter.ranges.append(*range);
+        filter.ranges.append(range);
     }
     if (parser.isSet(QStringLiteral("khz"))) {
         const QString text = parser.value(QStringLiteral("khz"));

@@ -43,9 +43,9 @@ QVariant GuideModel::data(const QModelIndex& index, int role) const
     if (role == Qt::DisplayRole)
         return displayText(record, index.column());
     if (role == Qt::ToolTipRole && index.column() == TargetColumn)
-        return codeNames.target(record.field(TargetField));
+        return codeNames.target(record.field(TargetField).toString());
     if (role == Qt::ToolTipRole && index.column() == CountryColumn)
-        return codeNames.country(record.field(CountryField));
+        return codeNames.country(record.field(CountryField).toString());
     if (role == Qt::TextAlignmentRole && index.column() == KhzColumn)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     return QVariant();
@@ -55,30 +55,30 @@ QString GuideModel::displayText(const SeasonRecord& record, int column) const
 {
     switch (column) {
     case KhzColumn:
-        return record.field(KhzField);
+        return record.field(KhzField).toString();
     case TimeColumn:
-        return record.field(TimeField);
+        return record.field(TimeField).toString();
     case DaysColumn:
-        return record.field(DaysField);
+        return record.field(DaysField).toString();
     case StationColumn:
-        return record.field(StationField);
+        return record.field(StationField).toString();
     case LanguageColumn: {
         QStringList names;
-        for (const QString& code : record.languages) {
-            const QString name = codeNames.language(code);
+        for (QStringView code : record.languages()) {
+            const QString name = codeNames.language(code.toString());
             if (!name.isEmpty())
                 names.append(name);
         }
-        const QString& codes = record.field(LanguageField);
+        const QString codes = record.field(LanguageField).toString();
         return names.isEmpty() ? codes : codes + QStringLiteral(" (") + names.join(QStringLiteral("; ")) + QLatin1Char(')');
     }
     case TargetColumn:
-        return record.field(TargetField);
+        return record.field(TargetField).toString();
     case CountryColumn:
-        return record.field(CountryField);
+        return record.field(CountryField).toString();
     case SiteColumn: {
-        const QString& remarks = record.field(SiteField);
-        const QString name = codeNames.site(remarks, record.field(CountryField));
+        const QString remarks = record.field(SiteField).toString();
+        const QString name = codeNames.site(remarks, record.field(CountryField).toString());
         return name.isEmpty() ? remarks : remarks + QStringLiteral(" (") + name + QLatin1Char(')');
     }
     case StatusColumn:
@@ -178,7 +178,7 @@ void GuideFilterModel::sort(int column, Qt::SortOrder sortingOrder)
         static const SeasonField fieldOf[] = {KhzField, TimeField, DaysField, StationField, LanguageField,
                                               TargetField, CountryField, SiteField, PersistenceField};
         const SeasonField field = fieldOf[column >= 0 && column < guideColumnCount ? column : StationColumn];
-        byKey([&](int row) { return records.at(row).field(field).toCaseFolded(); }, descending);
+        byKey([&](int row) { return records.at(row).field(field).toString().toCaseFolded(); }, descending);
     }
     }
     refilter();

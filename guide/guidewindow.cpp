@@ -21,7 +21,8 @@
 #include <QSettings>
 #include <QTimer>
 
-#include <map>
+#include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -40,13 +41,22 @@ void notice(const QString& text)
 }
 
 // fills a filter box with an "all" item and then code and name of each code, in code order
-void fillBox(QComboBox* box, const QString& all, const std::map<QString, QString>& names)
+void fillBox(QComboBox* box, const QString& all, const QSet<QStringView>& codes,
+             const std::function<QString(const QString&)>& nameOf)
 {
+    QStringList sorted;
+    for (QStringView code : codes) {
+        if (!code.isEmpty())
+            sorted.append(code.toString());
+    }
+    std::sort(sorted.begin(), sorted.end());
     const QSignalBlocker quiet(box);
     box->clear();
     box->addItem(all, QString());
-    for (const auto& [code, name] : names)
+    for (const QString& code : sorted) {
+        const QString name = nameOf(code);
         box->addItem(name.isEmpty() ? code : code + QStringLiteral("  ") + name, code);
+    }
 }
 
 QString fileReport(const QString& path, const SeasonFile& season)
@@ -179,21 +189,15 @@ void GuideWindow::pickFile()
 void GuideWindow::fillFilterBoxes()
 {
     const CodeNames& names = model->names();
-    std::map<QString, QString> languages;
-    std::map<QString, QString> targets;
-    std::map<QString, QString> countries;
+    QSet<QStringView> languages;
+    QSet<QStringView> targets;
+    QSet<QStringView> countries;
     QSet<QString> bandsHeld;
     for (const SeasonRecord& record : model->records()) {
-        for (const QString& code : record.languages) {
-            if (!code.isEmpty() && languages.find(code) == languages.end())
-                languages.emplace(code, names.language(code));
-        }
-        const QString& target = record.field(TargetField);
-        if (!target.isEmpty() && targets.find(target) == targets.end())
-            targets.emplace(target, names.target(target));
-        const QString& country = record.field(CountryField);
-        if (!country.isEmpty() && countries.find(country) == countries.end())
-            countries.emplace(country, names.country(country));
+        for (QStringView code : record.field(LanguageField).tokenize(QLatin1Char(',')))
+            languages.insert(code);
+        targets.insert(record.field(TargetField));
+        countries.insert(record.field(CountryField));
         bandsHeld.insert(bandOf(record.khz));
     }
     {
@@ -205,9 +209,9 @@ void GuideWindow::fillFilterBoxes()
                 ui->guideBand->addItem(band.name, band.name);
         }
     }
-    fillBox(ui->guideLanguage, tr("All languages"), languages);
-    fillBox(ui->guideTarget, tr("All targets"), targets);
-    fillBox(ui->guideCountry, tr("All countries"), countries);
+    fillBox(ui->guideLanguage, tr("All languages"), languages, [&names](const QString& code) { return names.language(code); });
+    fillBox(ui->guideTarget, tr("All targets"), targets, [&names](const QString& code) { return names.target(code); });
+    fillBox(ui->guideCountry, tr("All countries"), countries, [&names](const QString& code) { return names.country(code); });
 }
 
 void GuideWindow::applyFilter()
@@ -239,13 +243,13 @@ void GuideWindow::showStationDay()
         ui->guideTimeline->setStation(QString(), {});
         return;
     }
-    const QString station = model->record(filtered->sourceRow(current.row())).field(StationField);
+    const QStringView station = model->record(filtered->sourceRow(current.row())).field(StationField);
     QList<TimelineBar> bars;
     for (const SeasonRecord& record : model->records()) {
         if (record.field(StationField) == station)
             bars.append({record.khz, record.times.start, record.times.end, onAir(record, moment)});
     }
-    ui->guideTimeline->setStation(station, bars);
+    ui->guideTimeline->setStation(station.toString(), bars);
     ui->guideTimeline->setNow(minuteOfDay(moment));
 }
 

@@ -79,7 +79,7 @@ int minutesToStart(const SeasonRecord& record, const QDateTime& utc, int within)
     return onAir(record, utc.addSecs(ahead * 60)) ? ahead : -1;
 }
 
-bool scheduleRowOnAir(const QString& time, const QString& days, const QDateTime& utc)
+bool scheduleRowOnAir(QStringView time, QStringView days, const QDateTime& utc)
 {
     AirTimes times;
     if (!parseTimeRange(time, times))

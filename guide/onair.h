@@ -26,7 +26,7 @@ int minutesLeft(const SeasonRecord& record, const QDateTime& utc);
 int minutesToStart(const SeasonRecord& record, const QDateTime& utc, int within);
 
 // True when a schedule table row with this time range and days field is on the air.
-bool scheduleRowOnAir(const QString& time, const QString& days, const QDateTime& utc);
+bool scheduleRowOnAir(QStringView time, QStringView days, const QDateTime& utc);
 
 // The guide's status of a record at the moment: "inactive", or "on air (25 min left)" or
 // "starts in 40 min", followed by ", irregular" when its days cannot be read; else empty.

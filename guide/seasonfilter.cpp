@@ -47,7 +47,7 @@ bool matches(const SeasonRecord& record, const SeasonFilter& filter)
         return false;
     if (!filter.target.isEmpty() && record.field(TargetField) != filter.target)
         return false;
-    if (!filter.language.isEmpty() && !record.languages.contains(filter.language))
+    if (!filter.language.isEmpty() && !record.hasLanguage(filter.language))
         return false;
     if (!filter.foldedFind.isEmpty() && !record.foldedStation.contains(filter.foldedFind))
         return false;

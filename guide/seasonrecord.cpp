@@ -114,10 +114,26 @@ bool addDaysItem(QStringView item, DayRule& rule)
     return true;
 }
 
-QString withoutTag(const QString& text)
+QStringView withoutTag(QStringView text)
 {
-    const int bracket = text.indexOf(QLatin1Char('['));
+    const qsizetype bracket = text.indexOf(QLatin1Char('['));
     return (bracket < 0 ? text : text.left(bracket)).trimmed();
+}
+
+// the spans of the first eleven fields; false when the line has fewer
+bool splitFields(const QString& line, FieldSpan* spans)
+{
+    int from = 0;
+    for (int field = 0; field < seasonFieldCount; ++field) {
+        if (from > line.size())
+            return false;
+        qsizetype end = line.indexOf(QLatin1Char(';'), from);
+        if (end < 0)
+            end = line.size();
+        spans[field] = {from, int(end - from)};
+        from = int(end) + 1;
+    }
+    return true;
 }
 
 QString lineNote(int line, const QString& what)
@@ -127,13 +143,13 @@ QString lineNote(int line, const QString& what)
 
 } // namespace
 
-bool parseTimeRange(const QString& text, AirTimes& times)
+bool parseTimeRange(QStringView text, AirTimes& times)
 {
-    const QString range = text.trimmed();
+    const QStringView range = text.trimmed();
     if (range.size() != 9 || range.at(4) != QLatin1Char('-'))
         return false;
-    const int start = minutesOf(QStringView(range).left(4));
-    const int end = minutesOf(QStringView(range).mid(5));
+    const int start = minutesOf(range.left(4));
+    const int end = minutesOf(range.mid(5));
     if (start < 0 || start >= 24 * 60 || end < 0)
         return false;
     times.start = start;
@@ -141,24 +157,24 @@ bool parseTimeRange(const QString& text, AirTimes& times)
     return true;
 }
 
-DayRule parseDays(const QString& text)
+DayRule parseDays(QStringView text)
 {
     DayRule rule;
-    const QString days = text.trimmed();
+    const QStringView days = text.trimmed();
     if (days.isEmpty()) {
         rule.weekdays = everyDay;
         return rule;
     }
-    for (QStringView item : QStringView(days).split(QLatin1Char(','))) {
+    for (QStringView item : days.split(QLatin1Char(','))) {
         if (!addDaysItem(item.trimmed(), rule))
             rule.irregular = true;
     }
     return rule;
 }
 
-int parseDayMonth(const QString& text)
+int parseDayMonth(QStringView text)
 {
-    const QString date = withoutTag(text);
+    const QStringView date = withoutTag(text);
     if (date.isEmpty())
         return noDate;
     if (date.size() != 4 || !isDigits(date))
@@ -184,20 +200,19 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
             file.warnings.append(lineNote(lineNumber, QStringLiteral("skipped, ") + reason));
         };
         SeasonRecord record;
-        record.fields = line.split(QLatin1Char(';'));
-        if (record.fields.size() < seasonFieldCount) {
+        record.line = line;
+        if (!splitFields(record.line, record.spans)) {
             skip(QStringLiteral("fewer than eleven fields"));
             continue;
         }
-        record.fields.resize(seasonFieldCount);
         bool readable = false;
         record.khz = record.field(KhzField).trimmed().toDouble(&readable);
         if (!readable || record.khz <= 0) {
-            skip(QStringLiteral("unreadable frequency \"%1\"").arg(record.field(KhzField)));
+            skip(QStringLiteral("unreadable frequency \"%1\"").arg(record.field(KhzField).toString()));
             continue;
         }
         if (!parseTimeRange(record.field(TimeField), record.times)) {
-            skip(QStringLiteral("unreadable time \"%1\"").arg(record.field(TimeField)));
+            skip(QStringLiteral("unreadable time \"%1\"").arg(record.field(TimeField).toString()));
             continue;
         }
         const auto readDate = [&](SeasonField which) {
@@ -205,7 +220,7 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
             if (date == impossibleDate) {
                 ++file.impossibleDates;
                 file.warnings.append(lineNote(lineNumber, QStringLiteral("impossible date \"%1\" applies no limit")
-                                                              .arg(record.field(which))));
+                                                              .arg(record.field(which).toString())));
             }
             return date;
         };
@@ -213,11 +228,19 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
         record.startDate = readDate(StartField);
         record.stopDate = readDate(StopField);
         record.inactive = record.field(PersistenceField).trimmed() == QLatin1String("8");
-        record.languages = record.field(LanguageField).split(QLatin1Char(','));
-        record.foldedStation = record.field(StationField).toCaseFolded();
+        record.foldedStation = record.field(StationField).toString().toCaseFolded();
         file.records.append(std::move(record));
     }
     return file;
+}
+
+bool SeasonRecord::hasLanguage(QStringView code) const
+{
+    for (QStringView language : field(LanguageField).tokenize(QLatin1Char(','))) {
+        if (language == code)
+            return true;
+    }
+    return false;
 }
 
 QString roundedKhz(double khz)
@@ -232,9 +255,11 @@ bool isWholeKhz(double khz)
 
 QStringList scheduleFields(const SeasonRecord& record)
 {
-    return {roundedKhz(record.khz),          record.field(TimeField),     record.field(DaysField),
-            record.field(CountryField),      record.field(StationField),  record.field(LanguageField),
-            record.field(TargetField),       record.field(SiteField),     record.times.days.mode};
+    QStringList fields{roundedKhz(record.khz)};
+    for (SeasonField field : {TimeField, DaysField, CountryField, StationField, LanguageField, TargetField, SiteField})
+        fields.append(record.field(field).toString());
+    fields.append(record.times.days.mode);
+    return fields;
 }
 
 QString notSeasonScheduleText(const QString& path)

@@ -34,18 +34,28 @@ struct AirTimes
 const int noDate = -1;
 const int impossibleDate = -2;
 
+// Where a field lies in its line.
+struct FieldSpan
+{
+    int from = 0;
+    int size = 0;
+};
+
 struct SeasonRecord
 {
-    QStringList fields;        // the eleven fields as written
+    QString line;              // the record as written; its fields are parts of it
+    FieldSpan spans[seasonFieldCount];
     double khz = 0;
     AirTimes times;
     int startDate = noDate;
     int stopDate = noDate;
     bool inactive = false;     // persistence code 8: kept for reference, not broadcast
-    QStringList languages;     // the comma-separated codes of the language field
     QString foldedStation;     // the station name case-folded once, for finding
 
-    const QString& field(SeasonField which) const { return fields.at(which); }
+    QStringView field(SeasonField which) const { return QStringView(line).mid(spans[which].from, spans[which].size); }
+    // the comma-separated codes of the language field
+    QList<QStringView> languages() const { return field(LanguageField).split(QLatin1Char(',')); }
+    bool hasLanguage(QStringView code) const;
 };
 
 struct SeasonFile
@@ -58,15 +68,15 @@ struct SeasonFile
 };
 
 // Reads "HHMM-HHMM" ("2400" only as an end) into times; false when the text is no such range.
-bool parseTimeRange(const QString& text, AirTimes& times);
+bool parseTimeRange(QStringView text, AirTimes& times);
 
 // Reads a days field: items separated by ",", each a range "Mo-Fr" (wrapping "We-Mo"), a run
 // "SaSu", digits 1 to 7 with 1 = Monday, a date "12Apr", or "USB"/"LSB" (daily, with the mode).
 // Anything else makes the rule irregular.
-DayRule parseDays(const QString& text);
+DayRule parseDays(QStringView text);
 
 // Reads a start or stop field "DDMM", ignoring a bracketed last-heard tag ("2802[0124]", "[0125]").
-int parseDayMonth(const QString& text);
+int parseDayMonth(QStringView text);
 
 // Reads a whole season file; the text is UTF-8 when valid, else Windows-1252; CR LF or LF.
 SeasonFile parseSeasonFile(const QByteArray& bytes);

@@ -5,6 +5,22 @@
 #include <algorithm>
 #include <numeric>
 
+namespace {
+
+// a language's name without where it is spoken: "English" of "English: UK (60m), ... [eng]"
+QString shortName(const QString& text)
+{
+    qsizetype end = text.size();
+    for (const char* mark : {":", " (", " ["}) {
+        const qsizetype at = text.indexOf(QLatin1String(mark));
+        if (at > 0 && at < end)
+            end = at;
+    }
+    return text.left(end);
+}
+
+} // namespace
+
 GuideModel::GuideModel(QObject* parent)
     : QAbstractTableModel(parent)
     , now(QDateTime::currentDateTimeUtc())
@@ -42,6 +58,12 @@ QVariant GuideModel::data(const QModelIndex& index, int role) const
     const SeasonRecord& record = all.at(index.row());
     if (role == Qt::DisplayRole)
         return displayText(record, index.column());
+    if (role == Qt::ToolTipRole && index.column() == LanguageColumn) {
+        QStringList names;
+        for (QStringView code : record.languages())
+            names.append(code.toString() + QStringLiteral(": ") + codeNames.language(code.toString()));
+        return names.join(QLatin1Char('\n'));
+    }
     if (role == Qt::ToolTipRole && index.column() == TargetColumn)
         return codeNames.target(record.field(TargetField).toString());
     if (role == Qt::ToolTipRole && index.column() == CountryColumn)
@@ -65,7 +87,7 @@ QString GuideModel::displayText(const SeasonRecord& record, int column) const
     case LanguageColumn: {
         QStringList names;
         for (QStringView code : record.languages()) {
-            const QString name = codeNames.language(code.toString());
+            const QString name = shortName(codeNames.language(code.toString()));
             if (!name.isEmpty())
                 names.append(name);
         }

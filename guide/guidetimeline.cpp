@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -21,6 +22,7 @@ GuideTimeline::GuideTimeline(QWidget* parent)
 void GuideTimeline::setStation(const QString& name, const QList<TimelineBar>& bars)
 {
     station = name;
+    setToolTip(name);
     broadcasts = bars;
     frequencies.clear();
     for (const TimelineBar& bar : bars) {
@@ -84,9 +86,13 @@ void GuideTimeline::paintEvent(QPaintEvent*)
             drawSpan(0, dayMinutes);
         }
     }
+    // a label for every row that has room, else for every few rows
     painter.setPen(palette().color(QPalette::Text));
-    for (int row = 0; row < rows; ++row) {
-        const QRect label(0, plot.top() + int(row * rowHeight), labelWidth - 4, int(rowHeight));
+    const int lineHeight = fontMetrics().height();
+    const int step = rowHeight >= lineHeight ? 1 : int(std::ceil(lineHeight / rowHeight));
+    for (int row = 0; row < rows; row += step) {
+        const int middle = plot.top() + int((row + 0.5) * rowHeight);
+        const QRect label(0, std::max(plot.top(), middle - lineHeight / 2), labelWidth - 4, lineHeight);
         painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, QString::number(frequencies.at(row)));
     }
     painter.setPen(QPen(Qt::red, 2));

@@ -100,6 +100,7 @@ GuideWindow::GuideWindow(MainWindow* main)
     ui->guideTable->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     ui->guideTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     ui->guideTable->verticalHeader()->hide();
+    ui->guideTable->horizontalHeader()->setMaximumSectionSize(320);
     fillFilterBoxes();
     showCount();
 

@@ -163,6 +163,16 @@ private slots:
         QVERIFY(!QSettings().contains("lastFile"));
     }
 
+    void reopensTheLastFile()
+    {
+        {
+            GuideFixture first;
+        }
+        ledraTest::TestWindow t;
+        t.window.ui->actionSeasonSchedule->trigger();
+        QCOMPARE(t.window.findChild<QLabel*>("guideCount")->text(), "5 of 5 broadcasts");
+    }
+
     void boldRowsOnAir()
     {
         ledraTest::TestWindow t({fields("9610;1200-1300;Mo-Fr;ROU;R;E;ME;;;"), fields("9610;1200-1300;SaSu;ROU;R;E;ME;;;"),

@@ -68,17 +68,6 @@ class TestGuideWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void menu()
-    {
-        ledraTest::TestWindow t;
-        QStringList menus;
-        for (QAction* action : t.window.ui->menuBar->actions())
-            menus.append(action->text());
-        QCOMPARE(menus, QStringList({"Help", "Settings", "Guide"}));
-        QCOMPARE(t.window.ui->menuGuide->actions(), QList<QAction*>{t.window.ui->actionSeasonSchedule});
-        QCOMPARE(t.window.ui->actionSeasonSchedule->text(), "Season schedule...");
-    }
-
     void filters_data()
     {
         QTest::addColumn<QString>("find");

@@ -26,16 +26,19 @@ QString quoted(const QString& text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-// "2025-06-16T12:00" or "2025-06-16T12:00Z", read as UTC
+// "2025-06-16T12:00" or "2025-06-16T12:00Z", read as UTC (date and time apart, so that no
+// local clock change can make a moment impossible)
 std::optional<QDateTime> momentFrom(QString text)
 {
     if (text.endsWith(QLatin1Char('Z')))
         text.chop(1);
-    QDateTime moment = QDateTime::fromString(text, QStringLiteral("yyyy-MM-ddTHH:mm"));
-    if (!moment.isValid())
+    if (text.size() != 16 || text.at(10) != QLatin1Char('T'))
         return std::nullopt;
-    moment.setTimeSpec(Qt::UTC);
-    return moment;
+    const QDate date = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
+    const QTime time = QTime::fromString(text.mid(11), QStringLiteral("HH:mm"));
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return QDateTime(date, time, Qt::UTC);
 }
 
 std::optional<KhzRange> rangeFrom(const QString& text)

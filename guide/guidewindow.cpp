@@ -101,6 +101,8 @@ GuideWindow::GuideWindow(MainWindow* main)
     ui->guideTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     ui->guideTable->verticalHeader()->hide();
     ui->guideTable->horizontalHeader()->setMaximumSectionSize(320);
+    // column widths from the first rows only, so that a long file opens quickly
+    ui->guideTable->horizontalHeader()->setResizeContentsPrecision(100);
     fillFilterBoxes();
     showCount();
 
@@ -226,7 +228,7 @@ void GuideWindow::applyFilter()
     filter.target = ui->guideTarget->currentData().toString();
     filter.country = ui->guideCountry->currentData().toString();
     filter.atMoment = ui->guideOnAir->isChecked();
-    filter.moment = moment;
+    filter.moment = airMoment(moment);
     filtered->setFilter(filter);
     showCount();
 }
@@ -246,9 +248,10 @@ void GuideWindow::showStationDay()
     }
     const QStringView station = model->record(filtered->sourceRow(current.row())).field(StationField);
     QList<TimelineBar> bars;
+    const AirMoment now = airMoment(moment);
     for (const SeasonRecord& record : model->records()) {
         if (record.field(StationField) == station)
-            bars.append({record.khz, record.times.start, record.times.end, onAir(record, moment)});
+            bars.append({record.khz, record.times.start, record.times.end, onAir(record, now)});
     }
     ui->guideTimeline->setStation(station.toString(), bars);
     ui->guideTimeline->setNow(minuteOfDay(moment));

@@ -12,7 +12,7 @@ int minuteOfDay(const QDateTime& utc)
     return time.hour() * 60 + time.minute();
 }
 
-int monthDay(QDate date)
+int monthDayOf(QDate date)
 {
     return date.month() * 100 + date.day();
 }
@@ -22,40 +22,50 @@ bool isLimit(int date)
     return date > 0;
 }
 
+bool daysAllow(const DayRule& days, int weekday, int monthDay)
+{
+    return days.irregular || (days.weekdays & (1u << weekday)) || days.dates.contains(monthDay);
+}
+
 } // namespace
 
-bool daysAllow(const DayRule& days, QDate date)
+AirMoment airMoment(const QDateTime& utc)
 {
-    return days.irregular || (days.weekdays & (1u << (date.dayOfWeek() - 1)))
-           || days.dates.contains(monthDay(date));
-}
-
-bool timesOnAir(const AirTimes& times, const QDateTime& utc)
-{
-    const int minute = minuteOfDay(utc);
     const QDate date = utc.date();
-    if (times.start < times.end)
-        return times.start <= minute && minute < times.end && daysAllow(times.days, date);
-    if (times.start > times.end) {
-        return (minute >= times.start && daysAllow(times.days, date))
-               || (minute < times.end && daysAllow(times.days, date.addDays(-1)));
-    }
-    return daysAllow(times.days, date);
+    const QDate before = date.addDays(-1);
+    return {minuteOfDay(utc), date.dayOfWeek() - 1, monthDayOf(date), before.dayOfWeek() - 1, monthDayOf(before)};
 }
 
-bool withinDates(const SeasonRecord& record, QDate date)
+bool timesOnAir(const AirTimes& times, const AirMoment& moment)
 {
-    const int day = monthDay(date);
-    const bool fromStart = !isLimit(record.startDate) || day >= record.startDate;
-    const bool toStop = !isLimit(record.stopDate) || day <= record.stopDate;
+    const int minute = moment.minute;
+    const bool today = daysAllow(times.days, moment.weekday, moment.monthDay);
+    if (times.start < times.end)
+        return times.start <= minute && minute < times.end && today;
+    if (times.start > times.end) {
+        return (minute >= times.start && today)
+               || (minute < times.end && daysAllow(times.days, moment.weekdayBefore, moment.monthDayBefore));
+    }
+    return today;
+}
+
+bool withinDates(const SeasonRecord& record, int monthDay)
+{
+    const bool fromStart = !isLimit(record.startDate) || monthDay >= record.startDate;
+    const bool toStop = !isLimit(record.stopDate) || monthDay <= record.stopDate;
     if (isLimit(record.startDate) && isLimit(record.stopDate) && record.startDate > record.stopDate)
         return fromStart || toStop;
     return fromStart && toStop;
 }
 
+bool onAir(const SeasonRecord& record, const AirMoment& moment)
+{
+    return !record.inactive && withinDates(record, moment.monthDay) && timesOnAir(record.times, moment);
+}
+
 bool onAir(const SeasonRecord& record, const QDateTime& utc)
 {
-    return !record.inactive && withinDates(record, utc.date()) && timesOnAir(record.times, utc);
+    return onAir(record, airMoment(utc));
 }
 
 int minutesLeft(const SeasonRecord& record, const QDateTime& utc)
@@ -85,7 +95,7 @@ bool scheduleRowOnAir(QStringView time, QStringView days, const QDateTime& utc)
     if (!parseTimeRange(time, times))
         return false;
     times.days = parseDays(days);
-    return timesOnAir(times, utc);
+    return timesOnAir(times, airMoment(utc));
 }
 
 QString statusText(const SeasonRecord& record, const QDateTime& utc)

@@ -5,18 +5,28 @@
 #include <QDate>
 #include <QDateTime>
 
-// True when the days allow a broadcast that starts on this date.
-bool daysAllow(const DayRule& days, QDate date);
+// A UTC moment taken apart once, so that many records are checked against it quickly.
+struct AirMoment
+{
+    int minute = 0;            // of the day
+    int weekday = 0;           // 0 Monday ... 6 Sunday
+    int monthDay = 0;          // month * 100 + day
+    int weekdayBefore = 0;     // of the day before
+    int monthDayBefore = 0;
+};
 
-// True when the times put a broadcast on the air at the UTC moment. Days name the day a
-// broadcast starts, so after midnight a range that crosses it asks about the day before.
-bool timesOnAir(const AirTimes& times, const QDateTime& utc);
+AirMoment airMoment(const QDateTime& utc);
 
-// True when the moment's date lies within the record's start and stop dates (month and day in
+// True when the times put a broadcast on the air at the moment. Days name the day a broadcast
+// starts, so after midnight a range that crosses it asks about the day before.
+bool timesOnAir(const AirTimes& times, const AirMoment& moment);
+
+// True when the moment's day lies within the record's start and stop dates (month and day in
 // the moment's year; a start later in the year than the stop crosses New Year).
-bool withinDates(const SeasonRecord& record, QDate date);
+bool withinDates(const SeasonRecord& record, int monthDay);
 
-// True when the record is on the air at the UTC moment; an inactive record never is.
+// True when the record is on the air at the moment; an inactive record never is.
+bool onAir(const SeasonRecord& record, const AirMoment& moment);
 bool onAir(const SeasonRecord& record, const QDateTime& utc);
 
 // Minutes until the broadcast on the air at the moment ends; -1 when it is not on the air.

@@ -1,7 +1,5 @@
 #include "seasonfilter.h"
 
-#include "onair.h"
-
 const QList<Band>& bands()
 {
     static const QList<Band> list{

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "onair.h"
 #include "seasonrecord.h"
 
-#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -32,7 +32,7 @@ bool bandNamed(const QString& name, KhzRange& range);
 struct SeasonFilter
 {
     bool atMoment = false;
-    QDateTime moment;          // UTC; only when atMoment
+    AirMoment moment;          // only when atMoment
     QList<KhzRange> ranges;
     QString language;          // one of the record's comma-separated codes
     QString target;

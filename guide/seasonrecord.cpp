@@ -165,7 +165,7 @@ DayRule parseDays(QStringView text)
         rule.weekdays = everyDay;
         return rule;
     }
-    for (QStringView item : days.split(QLatin1Char(','))) {
+    for (QStringView item : days.tokenize(QLatin1Char(','))) {
         if (!addDaysItem(item.trimmed(), rule))
             rule.irregular = true;
     }
@@ -192,14 +192,16 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
     file.records.reserve(lines.size());
     for (int index = 1; index < lines.size(); ++index) {
         const QString& line = lines.at(index);
-        if (line.trimmed().isEmpty())
+        if (QStringView(line).trimmed().isEmpty())
             continue;
         const int lineNumber = index + 1;
+        // built in its place, and taken back when the line is skipped
+        SeasonRecord& record = file.records.emplaceBack();
         const auto skip = [&](const QString& reason) {
             ++file.skipped;
             file.warnings.append(lineNote(lineNumber, QStringLiteral("skipped, ") + reason));
+            file.records.removeLast();
         };
-        SeasonRecord record;
         record.line = line;
         if (!splitFields(record.line, record.spans)) {
             skip(QStringLiteral("fewer than eleven fields"));
@@ -229,7 +231,6 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
         record.stopDate = readDate(StopField);
         record.inactive = record.field(PersistenceField).trimmed() == QLatin1String("8");
         record.foldedStation = record.field(StationField).toString().toCaseFolded();
-        file.records.append(std::move(record));
     }
     return file;
 }

@@ -67,7 +67,7 @@ std::optional<SeasonFilter> filterFrom(const QCommandLineParser& parser, QString
 {
     SeasonFilter filter;
     filter.atMoment = parser.isSet(QStringLiteral("on-air")) || parser.isSet(QStringLiteral("at"));
-    filter.moment = QDateTime::currentDateTimeUtc();
+    filter.moment = airMoment(QDateTime::currentDateTimeUtc());
     if (parser.isSet(QStringLiteral("at"))) {
         const QString text = parser.value(QStringLiteral("at"));
         const std::optional<QDateTime> moment = momentFrom(text);
@@ -75,7 +75,7 @@ std::optional<SeasonFilter> filterFrom(const QCommandLineParser& parser, QString
             error = QStringLiteral("bad value %1 for --at: expected YYYY-MM-DDTHH:MM (UTC)").arg(quoted(text));
             return std::nullopt;
         }
-        filter.moment = *moment;
+        filter.moment = airMoment(*moment);
     }
     if (parser.isSet(QStringLiteral("band"))) {
         const QString name = parser.value(QStringLiteral("band"));

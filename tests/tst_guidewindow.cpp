@@ -110,13 +110,20 @@ private slots:
     {
         const QStringList there = fields("9610;1200-1300;Mo-Fr;ROU;Rádio Romania;E,F;ME;g;;");
         GuideFixture t({there});
-        t.child<QTableView>("guideTable")->sortByColumn(0, Qt::AscendingOrder);
-        t.selectRows({0, 1, 2});
+        QTableView* table = t.child<QTableView>("guideTable");
+        table->sortByColumn(0, Qt::AscendingOrder);
+        QStringList status;
+        for (int row = 0; row < 5; ++row)
+            status.append(table->model()->index(row, 8).data().toString());
+        QCOMPARE(status, QStringList({"on air (60 min left)", "", "on air (60 min left)", "inactive", ""}));
+        // the inactive record is listed and added like any other
+        t.selectRows({0, 1, 2, 3});
         t.child<QPushButton>("guideAdd")->click();
         QCOMPARE(t.rows(), QList<QStringList>({there, fields("6090;1100-1300;USB;D;Deutsche Welle;G;Eu;/OMA-a;3;"),
-                                               fields("9420;0000-0100;;GRC;ERT;Gr;Eu;a;;")}));
+                                               fields("9420;0000-0100;;GRC;ERT;Gr;Eu;a;;"),
+                                               fields("11700;1200-1230;;ROU;Radio Romania Int.;A;ME;g;;")}));
         QCOMPARE(t.answerer.shown(),
-                 QStringList{"Notice: Added to the schedule: 2\nSkipped, already in it: 1\nRounded to whole kHz: 1"});
+                 QStringList{"Notice: Added to the schedule: 3\nSkipped, already in it: 1\nRounded to whole kHz: 1"});
         QVERIFY(t.window.isWindowModified());
     }
 

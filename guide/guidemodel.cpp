@@ -170,6 +170,11 @@ void GuideFilterModel::sort(int column, Qt::SortOrder sortingOrder)
     sortOrder = sortingOrder;
     const QList<SeasonRecord>& records = guide->records();
     std::iota(order.begin(), order.end(), 0);
+    // no column: the file's order
+    if (column < 0 || column >= guideColumnCount) {
+        refilter();
+        return;
+    }
     const auto byKey = [&order = this->order](auto key, bool descending) {
         std::vector<decltype(key(0))> keys;
         keys.reserve(order.size());
@@ -197,9 +202,10 @@ void GuideFilterModel::sort(int column, Qt::SortOrder sortingOrder)
         }, descending);
         break;
     default: {
+        // the columns shown as their field, in column order up to the status
         static const SeasonField fieldOf[] = {KhzField, TimeField, DaysField, StationField, LanguageField,
-                                              TargetField, CountryField, SiteField, PersistenceField};
-        const SeasonField field = fieldOf[column >= 0 && column < guideColumnCount ? column : StationColumn];
+                                              TargetField, CountryField, SiteField};
+        const SeasonField field = fieldOf[column];
         byKey([&](int row) { return records.at(row).field(field).toString().toCaseFolded(); }, descending);
     }
     }

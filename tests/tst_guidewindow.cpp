@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableView>
@@ -157,6 +158,21 @@ private slots:
         QCOMPARE(t.count(), "5 of 5 broadcasts");
         QCOMPARE(QSettings("Morvath", "Ledra-guide").value("lastFile").toString(), seasonPath());
         QVERIFY(!QSettings().contains("lastFile"));
+    }
+
+    void droppedFileOpens()
+    {
+        GuideFixture t;
+        const QString other = ledraTest::homeFolder() + "/other.csv";
+        ledraTest::writeFile(other, "kHz:75;\n9420;0000-0100;;GRC;ERT;Gr;Eu;a;;;\n");
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(other)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(t.guide, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(t.guide, &drop);
+        QCOMPARE(t.count(), "1 of 1 broadcasts");
     }
 
     void reopensTheLastFile()

@@ -49,6 +49,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(ui->actionHelp, &QAction::triggered, this, &MainWindow::OnHelp);
     connect(ui->actionSt_UDP_Ports, &QAction::triggered, this,
             &MainWindow::on_actionSet_UDP_Ports_triggered);
+    setUpGuide();
 
     useToolTips = 1;
     sortOnSave = 0;

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class QCloseEvent;
+class GuideWindow;
 class QComboBox;
 class RigLink;
 class Ui_MainWindow;
@@ -130,6 +131,11 @@ private:
     void setUpReceiverLink();
     void tuneRig(const QString& khz, const QString& modeCode);
     void showReceiverFailure(const QString& error);
+
+    // --- guide: the season-schedule window and the bold rows of broadcasts on the air
+    void setUpGuide();
+    void showGuide();
+    GuideWindow* guideWindow = nullptr;
 
     tipTrapper* toolTipFilter = nullptr;
 };

@@ -261,7 +261,7 @@ void TestApp::windowLayout()
     QStringList menus;
     for (QAction* action : window.menuBar()->actions())
         menus.append(action->text() + ':' + action->menu()->actions().first()->text());
-    QCOMPARE(menus, (QStringList{"Help:About", "Settings:Set UDP Ports"}));
+    QCOMPARE(menus, (QStringList{"Help:About", "Settings:Set UDP Ports", "Guide:Season schedule..."}));
 
     QTableWidget* table = window.ui->thetable;
     QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);

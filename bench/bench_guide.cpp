@@ -1,0 +1,156 @@
+// Prints how long the season guide takes: reading a season schedule, showing it in the guide
+// window with the first paint, and one keystroke in its station filter at 16,000 and 100,000
+// records. Reads the real season schedules in the shared data folder when present.
+#include "guidewindow.h"
+#include "mainwindow.h"
+#include "seasonrecord.h"
+#include "ui_mainwindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+const QByteArray header = "kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Lng:49;Target:62;"
+                          "Remarks:135;P:35;Start:60;Stop:60;\r\n";
+
+QByteArray generatedSeason(int records)
+{
+    QByteArray bytes = header;
+    for (int record = 0; record < records; ++record) {
+        bytes += QByteArray::number(5900 + record % 9000) + ";1200-1300;Mo-Fr;ROU;Radio " + QByteArray::number(record)
+                 + ";E,F;ME;g;1;;\r\n";
+    }
+    return bytes;
+}
+
+// the largest season file in the shared data folder, or a generated one of 16,000 records
+QByteArray sampleSeason()
+{
+    QByteArray largest;
+    const QDir data(QStringLiteral(LEDRA_SAMPLE_DATA));
+    for (const QString& name : data.entryList({QStringLiteral("*.csv")}, QDir::Files)) {
+        QFile file(data.filePath(name));
+        if (file.open(QIODevice::ReadOnly) && file.size() > largest.size())
+            largest = file.readAll();
+    }
+    return largest.isEmpty() ? generatedSeason(16000) : largest;
+}
+
+// the records of a season file repeated until there are exactly the given number
+QByteArray repeated(const QByteArray& season, int records)
+{
+    const QList<QByteArray> lines = season.split('\n');
+    QByteArray bytes = header;
+    int written = 0;
+    for (int line = 1; written < records; line = line + 1 < lines.size() ? line + 1 : 1) {
+        if (lines.at(line).trimmed().isEmpty())
+            continue;
+        bytes += lines.at(line) + '\n';
+        ++written;
+    }
+    return bytes;
+}
+
+double milliseconds(const QElapsedTimer& timer)
+{
+    return timer.nsecsElapsed() / 1e6;
+}
+
+// the machine is shared, so each figure is the best of a few runs; keystrokes give their
+// median and their slowest
+struct Figures
+{
+    double parse = 1e9;
+    double shown = 1e9;
+    QList<double> keystrokes[2]; // without and with "On air now"
+};
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+void measure(MainWindow& main, const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return;
+    file.close();
+
+    Figures figures;
+    int records = 0;
+    QElapsedTimer timer;
+    for (int run = 0; run < 5; ++run) {
+        timer.start();
+        records = int(parseSeasonFile(bytes).records.size());
+        figures.parse = std::min(figures.parse, milliseconds(timer));
+    }
+
+    GuideWindow guide(&main);
+    guide.resize(1100, 680);
+    guide.show();
+    QTableView* table = guide.findChild<QTableView*>(QStringLiteral("guideTable"));
+    for (int run = 0; run < 3; ++run) {
+        timer.restart();
+        guide.openFile(path);
+        guide.repaint();
+        figures.shown = std::min(figures.shown, milliseconds(timer));
+    }
+
+    // keystrokes typed into the station box, each filtered and painted
+    QLineEdit* find = guide.findChild<QLineEdit*>(QStringLiteral("guideFind"));
+    QCheckBox* onAir = guide.findChild<QCheckBox*>(QStringLiteral("guideOnAir"));
+    for (int ticked = 0; ticked < 2; ++ticked) {
+        onAir->setChecked(ticked == 1);
+        for (int run = 0; run < 3; ++run) {
+            for (const char* text : {"r", "ra", "rad", "radi", "radio", "radi", "rad", "ra", "r", ""}) {
+                timer.restart();
+                find->setText(QString::fromLatin1(text));
+                table->viewport()->repaint();
+                figures.keystrokes[ticked].append(milliseconds(timer));
+            }
+        }
+    }
+    std::printf("%7d records  parse %6.1f ms  open and first paint %6.1f ms  filter keystroke median %5.1f ms "
+                "(slowest %5.1f), with On air now %5.1f ms (slowest %5.1f)\n",
+                records, figures.parse, figures.shown, median(figures.keystrokes[0]),
+                *std::max_element(figures.keystrokes[0].begin(), figures.keystrokes[0].end()),
+                median(figures.keystrokes[1]),
+                *std::max_element(figures.keystrokes[1].begin(), figures.keystrokes[1].end()));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/.config")));
+    QApplication app(argc, argv);
+    QDir(home.path()).mkdir(QStringLiteral("Documents"));
+    // no schedule file yet: the main window writes its sample and says so; answer it
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    closer.start(5);
+    MainWindow main;
+
+    const QByteArray season = sampleSeason();
+    measure(main, home.filePath(QStringLiteral("season.csv")), season);
+    measure(main, home.filePath(QStringLiteral("season-100k.csv")), repeated(season, 100000));
+    return 0;
+}

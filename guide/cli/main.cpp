@@ -1,0 +1,200 @@
+// ledra-sked: prints the broadcasts of a season schedule that match the options as schedule
+// lines, ready to be appended to the schedule file.
+#include "onair.h"
+#include "scheduleformat.h"
+#include "seasonfilter.h"
+#include "seasonrecord.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+const int refused = 2;
+
+void printError(const QString& text)
+{
+    std::fputs(qPrintable(QStringLiteral("ledra-sked: ") + text + QLatin1Char('\n')), stderr);
+}
+
+QString quoted(const QString& text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// "2025-06-16T12:00" or "2025-06-16T12:00Z", read as UTC (date and time apart, so that no
+// local clock change can make a moment impossible)
+std::optional<QDateTime> momentFrom(QString text)
+{
+    if (text.endsWith(QLatin1Char('Z')))
+        text.chop(1);
+    if (text.size() != 16 || text.at(10) != QLatin1Char('T'))
+        return std::nullopt;
+    const QDate date = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
+    const QTime time = QTime::fromString(text.mid(11), QStringLiteral("HH:mm"));
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return QDateTime(date, time, Qt::UTC);
+}
+
+std::optional<KhzRange> rangeFrom(const QString& text)
+{
+    const QStringList ends = text.split(QLatin1Char('-'));
+    if (ends.size() != 2)
+        return std::nullopt;
+    bool lowRead = false;
+    bool highRead = false;
+    const KhzRange range{ends.at(0).toDouble(&lowRead), ends.at(1).toDouble(&highRead)};
+    if (!lowRead || !highRead || range.low > range.high)
+        return std::nullopt;
+    return range;
+}
+
+QString bandNames()
+{
+    QStringList names;
+    for (const Band& band : bands())
+        names.append(band.name);
+    return names.join(QStringLiteral(", "));
+}
+
+// The filter the options ask for, or an error message naming the option at fault.
+std::optional<SeasonFilter> filterFrom(const QCommandLineParser& parser, QString& error)
+{
+    SeasonFilter filter;
+    filter.atMoment = parser.isSet(QStringLiteral("on-air")) || parser.isSet(QStringLiteral("at"));
+    filter.moment = airMoment(QDateTime::currentDateTimeUtc());
+    if (parser.isSet(QStringLiteral("at"))) {
+        const QString text = parser.value(QStringLiteral("at"));
+        const std::optional<QDateTime> moment = momentFrom(text);
+        if (!moment) {
+            error = QStringLiteral("bad value %1 for --at: expected YYYY-MM-DDTHH:MM (UTC)").arg(quoted(text));
+            return std::nullopt;
+        }
+        filter.moment = airMoment(*moment);
+    }
+    if (parser.isSet(QStringLiteral("band"))) {
+        const QString name = parser.value(QStringLiteral("band"));
+        KhzRange range;
+        if (!bandNamed(name, range)) {
+            error = QStringLiteral("unknown band %1 for --band: one of %2").arg(quoted(name), bandNames());
+            return std::nullopt;
+        }
+        filter.ranges.append(range);
+    }
+    if (parser.isSet(QStringLiteral("khz"))) {
+        const QString text = parser.value(QStringLiteral("khz"));
+        const std::optional<KhzRange> range = rangeFrom(text);
+        if (!range) {
+            error = QStringLiteral("bad value %1 for --khz: expected LOW-HIGH in kHz").arg(quoted(text));
+            return std::nullopt;
+        }
+        filter.ranges.append(*range);
+    }
+    filter.language = parser.value(QStringLiteral("language"));
+    filter.target = parser.value(QStringLiteral("target"));
+    filter.country = parser.value(QStringLiteral("country"));
+    filter.foldedFind = parser.value(QStringLiteral("find")).toCaseFolded();
+    return filter;
+}
+
+void addOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Prints the broadcasts of a season schedule (CSV) that match every option given, "
+                       "as schedule lines for Ledra."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({
+        {QStringLiteral("on-air"), QStringLiteral("Only broadcasts on the air at --at (default: now).")},
+        {QStringLiteral("at"), QStringLiteral("The UTC moment for --on-air; implies it."),
+         QStringLiteral("YYYY-MM-DDTHH:MM")},
+        {QStringLiteral("band"), QStringLiteral("Only this band: %1.").arg(bandNames()), QStringLiteral("NAME")},
+        {QStringLiteral("khz"), QStringLiteral("Only frequencies from LOW to HIGH kHz."), QStringLiteral("LOW-HIGH")},
+        {QStringLiteral("language"), QStringLiteral("Only this language code."), QStringLiteral("CODE")},
+        {QStringLiteral("target"), QStringLiteral("Only this target area code."), QStringLiteral("CODE")},
+        {QStringLiteral("country"), QStringLiteral("Only this country code."), QStringLiteral("CODE")},
+        {QStringLiteral("find"), QStringLiteral("Only stations whose name holds TEXT (any case)."),
+         QStringLiteral("TEXT")},
+    });
+    parser.addPositionalArgument(QStringLiteral("FILE.csv"), QStringLiteral("The season schedule."));
+}
+
+int inactiveCount(const QList<SeasonRecord>& records)
+{
+    int count = 0;
+    for (const SeasonRecord& record : records)
+        count += record.inactive ? 1 : 0;
+    return count;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("ledra-sked"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LEDRA_VERSION));
+    QCommandLineParser parser;
+    addOptions(parser);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        printError(parser.errorText());
+        return refused;
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1) {
+        printError(files.isEmpty() ? QStringLiteral("no season file given (see --help)")
+                                   : QStringLiteral("one season file only, %1 given").arg(files.size()));
+        return refused;
+    }
+    QString error;
+    const std::optional<SeasonFilter> filter = filterFrom(parser, error);
+    if (!filter) {
+        printError(error);
+        return refused;
+    }
+
+    const QString path = files.first();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        printError(QStringLiteral("cannot read %1: %2").arg(quoted(path), file.errorString()));
+        return refused;
+    }
+    const SeasonFile season = parseSeasonFile(file.readAll());
+    if (!season.recognised) {
+        printError(notSeasonScheduleText(path));
+        return refused;
+    }
+    for (const QString& warning : season.warnings)
+        printError(path + QStringLiteral(": ") + warning);
+
+    QByteArray out;
+    int printed = 0;
+    int rounded = 0;
+    for (const SeasonRecord& record : season.records) {
+        if (!matches(record, *filter))
+            continue;
+        out += scheduleLine(scheduleFields(record), orvaneColumns).toUtf8();
+        ++printed;
+        rounded += isWholeKhz(record.khz) ? 0 : 1;
+    }
+    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+    printError(QStringLiteral("%1 records read, %2 skipped, %3 impossible dates, %4 inactive; "
+                              "%5 printed, %6 of them rounded to whole kHz")
+                   .arg(season.records.size())
+                   .arg(season.skipped)
+                   .arg(season.impossibleDates)
+                   .arg(inactiveCount(season.records))
+                   .arg(printed)
+                   .arg(rounded));
+    return 0;
+}

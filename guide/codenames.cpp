@@ -1,0 +1,82 @@
+#include "codenames.h"
+
+#include "codes.h"
+
+#include <QFile>
+#include <QTextStream>
+
+namespace {
+
+QHash<QString, QString> namesOf(const QString& path)
+{
+    QHash<QString, QString> names;
+    for (const CodeRow& row : readCodeTable(path)) {
+        if (!row.code.isEmpty() && !names.contains(row.code))
+            names.insert(row.code, row.text);
+    }
+    return names;
+}
+
+QString siteKey(const QString& country, const QString& code)
+{
+    return country + QLatin1Char(' ') + code;
+}
+
+// The site table's rows run country after country; the country table gives each one's rows.
+QHash<QString, QString> siteNames()
+{
+    const QList<CodeRow> rows = readCodeTable(QStringLiteral(":/codetables/tx.tsv"));
+    QHash<QString, QString> names;
+    QFile file(QStringLiteral(":/guide/sitecountries.tsv"));
+    if (!file.open(QIODevice::ReadOnly))
+        return names;
+    QTextStream in(&file);
+    in.readLine(); // column names
+    while (!in.atEnd()) {
+        const QStringList parts = in.readLine().split(QLatin1Char('\t'));
+        if (parts.size() != 3)
+            continue;
+        for (int position = parts.at(1).toInt(); position <= parts.at(2).toInt() && position < rows.size(); ++position)
+            names.insert(siteKey(parts.at(0), rows.at(position).code), rows.at(position).text);
+    }
+    return names;
+}
+
+} // namespace
+
+CodeNames::CodeNames()
+    : languages(namesOf(QStringLiteral(":/codetables/lang.tsv")))
+    , countries(namesOf(QStringLiteral(":/codetables/from.tsv")))
+    , transmitterCountries(namesOf(QStringLiteral(":/codetables/foreign.tsv")))
+    , targets(namesOf(QStringLiteral(":/codetables/to.tsv")))
+    , sites(siteNames())
+{
+}
+
+QString CodeNames::language(const QString& code) const
+{
+    return languages.value(code);
+}
+
+QString CodeNames::country(const QString& code) const
+{
+    return countries.value(code);
+}
+
+QString CodeNames::target(const QString& code) const
+{
+    return targets.value(code);
+}
+
+QString CodeNames::site(const QString& remarks, const QString& country) const
+{
+    if (remarks.isEmpty())
+        return QString();
+    if (!remarks.startsWith(QLatin1Char('/')))
+        return sites.value(siteKey(country, remarks));
+    const int dash = remarks.indexOf(QLatin1Char('-'));
+    const QString abroad = remarks.mid(1, dash < 0 ? -1 : dash - 1);
+    if (dash < 0)
+        return transmitterCountries.value(abroad, countries.value(abroad));
+    return sites.value(siteKey(abroad, remarks.mid(dash + 1)));
+}

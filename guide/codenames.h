@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+// Names for the codes a season file uses, from the program's code tables.
+class CodeNames
+{
+public:
+    CodeNames();
+
+    QString language(const QString& code) const;
+    QString country(const QString& code) const;
+    QString target(const QString& code) const;
+    // A season file's site: "k" (a site in the broadcast's own country), "/OMA-a" (site a in
+    // Oman) or "/UAE" (somewhere in the United Arab Emirates); empty when unknown.
+    QString site(const QString& remarks, const QString& country) const;
+
+private:
+    QHash<QString, QString> languages;
+    QHash<QString, QString> countries;
+    QHash<QString, QString> transmitterCountries;
+    QHash<QString, QString> targets;
+    QHash<QString, QString> sites; // "country code" -> site
+};

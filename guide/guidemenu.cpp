@@ -1,0 +1,26 @@
+#include "mainwindow.h"
+
+#include "guidewindow.h"
+#include "onairdelegate.h"
+#include "ui_mainwindow.h"
+
+#include <QTimer>
+
+void MainWindow::setUpGuide()
+{
+    connect(ui->actionSeasonSchedule, &QAction::triggered, this, &MainWindow::showGuide);
+    ui->thetable->setItemDelegate(new OnAirDelegate(ui->thetable));
+    // the bold rows follow the clock: a repaint each minute decides them anew
+    auto* minute = new QTimer(this);
+    connect(minute, &QTimer::timeout, ui->thetable->viewport(), qOverload<>(&QWidget::update));
+    minute->start(60 * 1000);
+}
+
+void MainWindow::showGuide()
+{
+    if (!guideWindow)
+        guideWindow = new GuideWindow(this);
+    guideWindow->show();
+    guideWindow->raise();
+    guideWindow->activateWindow();
+}

@@ -1,0 +1,255 @@
+#include "guidemodel.h"
+
+#include "onair.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+// a language's name without where it is spoken: "English" of "English: UK (60m), ... [eng]"
+QString shortName(const QString& text)
+{
+    qsizetype end = text.size();
+    for (const char* mark : {":", " (", " ["}) {
+        const qsizetype at = text.indexOf(QLatin1String(mark));
+        if (at > 0 && at < end)
+            end = at;
+    }
+    return text.left(end);
+}
+
+} // namespace
+
+GuideModel::GuideModel(QObject* parent)
+    : QAbstractTableModel(parent)
+    , now(QDateTime::currentDateTimeUtc())
+{
+}
+
+void GuideModel::setRecords(QList<SeasonRecord> records)
+{
+    beginResetModel();
+    all = std::move(records);
+    endResetModel();
+}
+
+void GuideModel::setMoment(const QDateTime& utc)
+{
+    now = utc;
+    if (!all.isEmpty())
+        emit dataChanged(index(0, StatusColumn), index(int(all.size()) - 1, StatusColumn), {Qt::DisplayRole});
+}
+
+int GuideModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(all.size());
+}
+
+int GuideModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : guideColumnCount;
+}
+
+QVariant GuideModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= all.size())
+        return QVariant();
+    const SeasonRecord& record = all.at(index.row());
+    if (role == Qt::DisplayRole)
+        return displayText(record, index.column());
+    if (role == Qt::ToolTipRole && index.column() == LanguageColumn) {
+        QStringList names;
+        for (QStringView code : record.languages())
+            names.append(code.toString() + QStringLiteral(": ") + codeNames.language(code.toString()));
+        return names.join(QLatin1Char('\n'));
+    }
+    if (role == Qt::ToolTipRole && index.column() == TargetColumn)
+        return codeNames.target(record.field(TargetField).toString());
+    if (role == Qt::ToolTipRole && index.column() == CountryColumn)
+        return codeNames.country(record.field(CountryField).toString());
+    if (role == Qt::TextAlignmentRole && index.column() == KhzColumn)
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    return QVariant();
+}
+
+QString GuideModel::displayText(const SeasonRecord& record, int column) const
+{
+    switch (column) {
+    case KhzColumn:
+        return record.field(KhzField).toString();
+    case TimeColumn:
+        return record.field(TimeField).toString();
+    case DaysColumn:
+        return record.field(DaysField).toString();
+    case StationColumn:
+        return record.field(StationField).toString();
+    case LanguageColumn: {
+        QStringList names;
+        for (QStringView code : record.languages()) {
+            const QString name = shortName(codeNames.language(code.toString()));
+            if (!name.isEmpty())
+                names.append(name);
+        }
+        const QString codes = record.field(LanguageField).toString();
+        return names.isEmpty() ? codes : codes + QStringLiteral(" (") + names.join(QStringLiteral("; ")) + QLatin1Char(')');
+    }
+    case TargetColumn:
+        return record.field(TargetField).toString();
+    case CountryColumn:
+        return record.field(CountryField).toString();
+    case SiteColumn: {
+        const QString remarks = record.field(SiteField).toString();
+        const QString name = codeNames.site(remarks, record.field(CountryField).toString());
+        return name.isEmpty() ? remarks : remarks + QStringLiteral(" (") + name + QLatin1Char(')');
+    }
+    case StatusColumn:
+        return statusText(record, now);
+    }
+    return QString();
+}
+
+QVariant GuideModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    static const char* const titles[] = {"kHz", "Time", "Days", "Station", "Language",
+                                         "Target", "Country", "Site", "Status"};
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    return section >= 0 && section < guideColumnCount ? tr(titles[section]) : QVariant();
+}
+
+GuideFilterModel::GuideFilterModel(GuideModel* source, QObject* parent)
+    : QAbstractProxyModel(parent)
+    , guide(source)
+{
+    setSourceModel(source);
+    connect(source, &QAbstractItemModel::modelReset, this, &GuideFilterModel::sourceReset);
+    connect(source, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& from, const QModelIndex& to) {
+        if (!shown.empty())
+            emit dataChanged(index(0, from.column()), index(int(shown.size()) - 1, to.column()));
+    });
+    sourceReset();
+}
+
+void GuideFilterModel::setFilter(const SeasonFilter& filter)
+{
+    current = filter;
+    refilter();
+}
+
+void GuideFilterModel::sourceReset()
+{
+    order.resize(size_t(guide->records().size()));
+    std::iota(order.begin(), order.end(), 0);
+    if (sortColumn >= 0)
+        sort(sortColumn, sortOrder);
+    else
+        refilter();
+}
+
+void GuideFilterModel::refilter()
+{
+    const QList<SeasonRecord>& records = guide->records();
+    beginResetModel();
+    shown.clear();
+    rowOf.assign(size_t(records.size()), -1);
+    for (int row : order) {
+        if (matches(records.at(row), current)) {
+            rowOf[size_t(row)] = int(shown.size());
+            shown.push_back(row);
+        }
+    }
+    endResetModel();
+}
+
+void GuideFilterModel::sort(int column, Qt::SortOrder sortingOrder)
+{
+    sortColumn = column;
+    sortOrder = sortingOrder;
+    const QList<SeasonRecord>& records = guide->records();
+    std::iota(order.begin(), order.end(), 0);
+    // no column: the file's order
+    if (column < 0 || column >= guideColumnCount) {
+        refilter();
+        return;
+    }
+    const auto byKey = [&order = this->order](auto key, bool descending) {
+        std::vector<decltype(key(0))> keys;
+        keys.reserve(order.size());
+        for (size_t row = 0; row < order.size(); ++row)
+            keys.push_back(key(int(row)));
+        std::stable_sort(order.begin(), order.end(), [&keys, descending](int first, int second) {
+            return descending ? keys[size_t(second)] < keys[size_t(first)] : keys[size_t(first)] < keys[size_t(second)];
+        });
+    };
+    const bool descending = sortingOrder == Qt::DescendingOrder;
+    const QDateTime moment = guide->moment();
+    switch (column) {
+    case KhzColumn:
+        byKey([&](int row) { return records.at(row).khz; }, descending);
+        break;
+    case TimeColumn:
+        byKey([&](int row) { return records.at(row).times.start * 10000 + records.at(row).times.end; }, descending);
+        break;
+    case StatusColumn:
+        // on the air first, fewest minutes left first; then those about to start
+        byKey([&](int row) {
+            const int left = minutesLeft(records.at(row), moment);
+            const int toStart = minutesToStart(records.at(row), moment, 60);
+            return left >= 0 ? left : toStart >= 0 ? 10000 + toStart : 20000;
+        }, descending);
+        break;
+    default: {
+        // the columns shown as their field, in column order up to the status
+        static const SeasonField fieldOf[] = {KhzField, TimeField, DaysField, StationField, LanguageField,
+                                              TargetField, CountryField, SiteField};
+        const SeasonField field = fieldOf[column];
+        byKey([&](int row) { return records.at(row).field(field).toString().toCaseFolded(); }, descending);
+    }
+    }
+    refilter();
+}
+
+QModelIndex GuideFilterModel::index(int row, int column, const QModelIndex& parent) const
+{
+    if (parent.isValid() || row < 0 || row >= int(shown.size()) || column < 0 || column >= guideColumnCount)
+        return QModelIndex();
+    return createIndex(row, column);
+}
+
+QModelIndex GuideFilterModel::parent(const QModelIndex&) const
+{
+    return QModelIndex();
+}
+
+int GuideFilterModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(shown.size());
+}
+
+int GuideFilterModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : guideColumnCount;
+}
+
+QModelIndex GuideFilterModel::mapToSource(const QModelIndex& proxyIndex) const
+{
+    if (!proxyIndex.isValid())
+        return QModelIndex();
+    return guide->index(shown.at(size_t(proxyIndex.row())), proxyIndex.column());
+}
+
+QModelIndex GuideFilterModel::mapFromSource(const QModelIndex& sourceIndex) const
+{
+    if (!sourceIndex.isValid() || size_t(sourceIndex.row()) >= rowOf.size())
+        return QModelIndex();
+    const int row = rowOf.at(size_t(sourceIndex.row()));
+    return row < 0 ? QModelIndex() : index(row, sourceIndex.column());
+}
+
+QVariant GuideFilterModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    return guide->headerData(section, orientation, role);
+}

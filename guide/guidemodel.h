@@ -1,0 +1,81 @@
+#pragma once
+
+#include "codenames.h"
+#include "seasonfilter.h"
+#include "seasonrecord.h"
+
+#include <QAbstractProxyModel>
+#include <QAbstractTableModel>
+#include <QDateTime>
+#include <QList>
+
+#include <vector>
+
+enum GuideColumn { KhzColumn, TimeColumn, DaysColumn, StationColumn, LanguageColumn, TargetColumn,
+                   CountryColumn, SiteColumn, StatusColumn, guideColumnCount };
+
+// The records of a season file, one row each, and their status at a moment.
+class GuideModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    explicit GuideModel(QObject* parent = nullptr);
+
+    void setRecords(QList<SeasonRecord> records);
+    const QList<SeasonRecord>& records() const { return all; }
+    const SeasonRecord& record(int row) const { return all.at(row); }
+
+    // the UTC moment the status column speaks of
+    void setMoment(const QDateTime& utc);
+    const QDateTime& moment() const { return now; }
+
+    const CodeNames& names() const { return codeNames; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    QString displayText(const SeasonRecord& record, int column) const;
+
+    QList<SeasonRecord> all;
+    QDateTime now;
+    CodeNames codeNames;
+};
+
+// The rows of a GuideModel that match a filter, in a chosen order. Keys are compared, never
+// texts built per row, so a keystroke in a filter box stays quick at a hundred thousand rows.
+class GuideFilterModel : public QAbstractProxyModel
+{
+    Q_OBJECT
+
+public:
+    explicit GuideFilterModel(GuideModel* source, QObject* parent = nullptr);
+
+    void setFilter(const SeasonFilter& filter);
+    int sourceRow(int row) const { return shown.at(size_t(row)); }
+
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QModelIndex mapToSource(const QModelIndex& proxyIndex) const override;
+    QModelIndex mapFromSource(const QModelIndex& sourceIndex) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    void sourceReset();
+    void refilter();
+
+    GuideModel* guide;
+    SeasonFilter current;
+    int sortColumn = -1;
+    Qt::SortOrder sortOrder = Qt::AscendingOrder;
+    std::vector<int> order;     // every source row, in the chosen order
+    std::vector<int> shown;     // the source rows that match, in that order
+    std::vector<int> rowOf;     // each source row's place in shown, or -1
+};

@@ -1,0 +1,325 @@
+#include "guidewindow.h"
+
+#include "guidemodel.h"
+#include "guidetimeline.h"
+#include "mainwindow.h"
+#include "onair.h"
+#include "scheduleformat.h"
+#include "ui_guidewindow.h"
+#include "ui_mainwindow.h"
+
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QSet>
+#include <QSettings>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+const int shownWarnings = 40;
+
+// the guide's own store, apart from the main window's settings
+QSettings guideSettings()
+{
+    return QSettings(QStringLiteral("Morvath"), QStringLiteral("Ledra-guide"));
+}
+const char* const lastFileKey = "lastFile";
+
+void notice(const QString& text)
+{
+    QMessageBox::information(nullptr, QStringLiteral("Notice"), text);
+}
+
+// fills a filter box with an "all" item and then code and name of each code, in code order
+void fillBox(QComboBox* box, const QString& all, const QSet<QStringView>& codes,
+             const std::function<QString(const QString&)>& nameOf)
+{
+    QStringList sorted;
+    for (QStringView code : codes) {
+        if (!code.isEmpty())
+            sorted.append(code.toString());
+    }
+    std::sort(sorted.begin(), sorted.end());
+    const QSignalBlocker quiet(box);
+    box->clear();
+    box->addItem(all, QString());
+    for (const QString& code : sorted) {
+        const QString name = nameOf(code);
+        box->addItem(name.isEmpty() ? code : code + QStringLiteral("  ") + name, code);
+    }
+}
+
+QString fileReport(const QString& path, const SeasonFile& season)
+{
+    int inactive = 0;
+    for (const SeasonRecord& record : season.records)
+        inactive += record.inactive ? 1 : 0;
+    return QStringLiteral("%1: %2 skipped, %3 impossible dates, %4 inactive")
+        .arg(QFileInfo(path).fileName())
+        .arg(season.skipped)
+        .arg(season.impossibleDates)
+        .arg(inactive);
+}
+
+QString warningsTip(const QStringList& warnings)
+{
+    QStringList shown = warnings.mid(0, shownWarnings);
+    if (warnings.size() > shownWarnings)
+        shown.append(QStringLiteral("and %1 more").arg(warnings.size() - shownWarnings));
+    return shown.join(QLatin1Char('\n'));
+}
+
+int minuteOfDay(const QDateTime& utc)
+{
+    return utc.time().hour() * 60 + utc.time().minute();
+}
+
+} // namespace
+
+GuideWindow::GuideWindow(MainWindow* main)
+    : QWidget(main, Qt::Window)
+    , ui(new Ui_GuideWindow)
+    , mainWindow(main)
+    , model(new GuideModel(this))
+    , filtered(new GuideFilterModel(model, this))
+    , minuteTimer(new QTimer(this))
+    , moment(QDateTime::currentDateTimeUtc())
+{
+    ui->setupUi(this);
+    ui->guideTable->setModel(filtered);
+    ui->guideTable->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    ui->guideTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    ui->guideTable->verticalHeader()->hide();
+    ui->guideTable->horizontalHeader()->setMaximumSectionSize(320);
+    // column widths from the first rows only, so that a long file opens quickly
+    ui->guideTable->horizontalHeader()->setResizeContentsPrecision(100);
+    fillFilterBoxes();
+    showCount();
+
+    connect(ui->guideOpen, &QPushButton::clicked, this, &GuideWindow::pickFile);
+    connect(ui->guideFind, &QLineEdit::textChanged, this, &GuideWindow::applyFilter);
+    for (QComboBox* box : {ui->guideBand, ui->guideLanguage, ui->guideTarget, ui->guideCountry})
+        connect(box, &QComboBox::currentIndexChanged, this, &GuideWindow::applyFilter);
+    connect(ui->guideOnAir, &QCheckBox::toggled, this, &GuideWindow::applyFilter);
+    connect(ui->guideTune, &QPushButton::clicked, this, &GuideWindow::tune);
+    connect(ui->guideAdd, &QPushButton::clicked, this, &GuideWindow::addToSchedule);
+    connect(ui->guideTable, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { tuneRow(filtered->sourceRow(index.row())); });
+    connect(filtered, &QAbstractItemModel::modelReset, this, &GuideWindow::showStationDay);
+    connect(ui->guideTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &GuideWindow::showStationDay);
+    connect(minuteTimer, &QTimer::timeout, this, [this] { showMoment(QDateTime::currentDateTimeUtc()); });
+    minuteTimer->start(60 * 1000);
+
+    const QString lastFile = guideSettings().value(QLatin1String(lastFileKey)).toString();
+    if (!lastFile.isEmpty() && QFileInfo::exists(lastFile))
+        openFile(lastFile);
+}
+
+GuideWindow::~GuideWindow()
+{
+    delete ui;
+}
+
+bool GuideWindow::openFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        QMessageBox::information(nullptr, QStringLiteral("error"),
+                                 QStringLiteral("Could not read \"%1\": %2").arg(path, file.errorString()));
+        return false;
+    }
+    SeasonFile season = parseSeasonFile(file.readAll());
+    if (!season.recognised) {
+        QMessageBox::information(nullptr, QStringLiteral("error"), notSeasonScheduleText(path));
+        return false;
+    }
+    ui->guideFileInfo->setText(fileReport(path, season));
+    ui->guideFileInfo->setToolTip(warningsTip(season.warnings));
+    setWindowTitle(tr("Season schedule") + QStringLiteral(" - ") + QFileInfo(path).fileName());
+    model->setMoment(moment);
+    model->setRecords(std::move(season.records));
+    fillFilterBoxes();
+    applyFilter();
+    ui->guideTable->resizeColumnsToContents();
+    guideSettings().setValue(QLatin1String(lastFileKey), QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+void GuideWindow::showMoment(const QDateTime& utc)
+{
+    moment = utc;
+    model->setMoment(utc);
+    ui->guideTimeline->setNow(minuteOfDay(utc));
+    if (ui->guideOnAir->isChecked())
+        applyFilter();
+    else
+        showStationDay();
+}
+
+void GuideWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void GuideWindow::dropEvent(QDropEvent* event)
+{
+    event->acceptProposedAction();
+    openFile(event->mimeData()->urls().first().toLocalFile());
+}
+
+void GuideWindow::pickFile()
+{
+    const QString last = guideSettings().value(QLatin1String(lastFileKey)).toString();
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open a season schedule"), QFileInfo(last).path(),
+                                                      tr("Season schedules (*.csv *.CSV);;All files (*)"));
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+void GuideWindow::fillFilterBoxes()
+{
+    const CodeNames& names = model->names();
+    QSet<QStringView> languages;
+    QSet<QStringView> targets;
+    QSet<QStringView> countries;
+    QSet<QString> bandsHeld;
+    for (const SeasonRecord& record : model->records()) {
+        for (QStringView code : record.field(LanguageField).tokenize(QLatin1Char(',')))
+            languages.insert(code);
+        targets.insert(record.field(TargetField));
+        countries.insert(record.field(CountryField));
+        bandsHeld.insert(bandOf(record.khz));
+    }
+    {
+        const QSignalBlocker quiet(ui->guideBand);
+        ui->guideBand->clear();
+        ui->guideBand->addItem(tr("All bands"), QString());
+        for (const Band& band : bands()) {
+            if (bandsHeld.contains(band.name))
+                ui->guideBand->addItem(band.name, band.name);
+        }
+    }
+    fillBox(ui->guideLanguage, tr("All languages"), languages, [&names](const QString& code) { return names.language(code); });
+    fillBox(ui->guideTarget, tr("All targets"), targets, [&names](const QString& code) { return names.target(code); });
+    fillBox(ui->guideCountry, tr("All countries"), countries, [&names](const QString& code) { return names.country(code); });
+}
+
+void GuideWindow::applyFilter()
+{
+    SeasonFilter filter;
+    filter.foldedFind = ui->guideFind->text().toCaseFolded();
+    KhzRange range;
+    if (bandNamed(ui->guideBand->currentData().toString(), range))
+        filter.ranges.append(range);
+    filter.language = ui->guideLanguage->currentData().toString();
+    filter.target = ui->guideTarget->currentData().toString();
+    filter.country = ui->guideCountry->currentData().toString();
+    filter.atMoment = ui->guideOnAir->isChecked();
+    filter.moment = airMoment(moment);
+    filtered->setFilter(filter);
+    showCount();
+}
+
+void GuideWindow::showCount()
+{
+    ui->guideCount->setText(
+        tr("%1 of %2 broadcasts").arg(filtered->rowCount()).arg(model->rowCount()));
+}
+
+void GuideWindow::showStationDay()
+{
+    const QModelIndex current = ui->guideTable->selectionModel()->currentIndex();
+    if (!current.isValid()) {
+        ui->guideTimeline->setStation(QString(), {});
+        return;
+    }
+    const QStringView station = model->record(filtered->sourceRow(current.row())).field(StationField);
+    QList<TimelineBar> bars;
+    const AirMoment now = airMoment(moment);
+    for (const SeasonRecord& record : model->records()) {
+        if (record.field(StationField) == station)
+            bars.append({record.khz, record.times.start, record.times.end, onAir(record, now)});
+    }
+    ui->guideTimeline->setStation(station.toString(), bars);
+    ui->guideTimeline->setNow(minuteOfDay(moment));
+}
+
+int GuideWindow::selectedSourceRow()
+{
+    const QModelIndexList rows = ui->guideTable->selectionModel()->selectedRows();
+    if (rows.size() != 1) {
+        notice(rows.isEmpty() ? QStringLiteral("You must select a broadcast to Tune")
+                              : QStringLiteral("You must select only one broadcast to Tune"));
+        return -1;
+    }
+    return filtered->sourceRow(rows.first().row());
+}
+
+void GuideWindow::tune()
+{
+    const int row = selectedSourceRow();
+    if (row >= 0)
+        tuneRow(row);
+}
+
+void GuideWindow::tuneRow(int sourceRow)
+{
+    const SeasonRecord& record = model->record(sourceRow);
+    mainWindow->tuneReceiver(roundedKhz(record.khz), record.times.days.mode);
+}
+
+void GuideWindow::addToSchedule()
+{
+    QModelIndexList selected = ui->guideTable->selectionModel()->selectedRows();
+    if (selected.isEmpty()) {
+        notice(QStringLiteral("You must select a broadcast to Add"));
+        return;
+    }
+    std::sort(selected.begin(), selected.end(),
+              [](const QModelIndex& first, const QModelIndex& second) { return first.row() < second.row(); });
+
+    const QAbstractItemModel* table = mainWindow->ui->thetable->model();
+    QSet<QString> inSchedule;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < orvaneColumns; ++column)
+            cells.append(mainWindow->getTableItem(row, column));
+        inSchedule.insert(cells.join(QLatin1Char(';')));
+    }
+    QList<QStringList> rows;
+    int skipped = 0;
+    int rounded = 0;
+    for (const QModelIndex& index : selected) {
+        const SeasonRecord& record = model->record(filtered->sourceRow(index.row()));
+        const QStringList fields = scheduleFields(record);
+        const QString line = fields.join(QLatin1Char(';'));
+        if (inSchedule.contains(line)) {
+            ++skipped;
+            continue;
+        }
+        inSchedule.insert(line);
+        rows.append(fields);
+        rounded += isWholeKhz(record.khz) ? 0 : 1;
+    }
+    if (!rows.isEmpty()) {
+        mainWindow->appendRows(rows);
+        mainWindow->setWindowModified(true);
+    }
+    notice(QStringLiteral("Added to the schedule: %1\nSkipped, already in it: %2\nRounded to whole kHz: %3")
+               .arg(rows.size())
+               .arg(skipped)
+               .arg(rounded));
+}

@@ -1,0 +1,164 @@
+#include "onair.h"
+#include "scheduleformat.h"
+#include "seasonfilter.h"
+#include "seasonrecord.h"
+
+#include <QTest>
+
+namespace {
+
+SeasonRecord record(const QString& line)
+{
+    return parseSeasonFile("kHz:75;\n" + line.toUtf8()).records.value(0);
+}
+
+QDateTime utc(const QString& text)
+{
+    return QDateTime(QDate::fromString(text.left(10), Qt::ISODate), QTime::fromString(text.mid(11), "HH:mm"), Qt::UTC);
+}
+
+// every record of a file as schedule lines, then the counts and the warnings
+QString summary(const SeasonFile& file)
+{
+    QString text = file.recognised ? QString() : "refused\n";
+    for (const SeasonRecord& record : file.records)
+        text += scheduleLine(scheduleFields(record), orvaneColumns);
+    return text + QString("%1 skipped, %2 impossible\n").arg(file.skipped).arg(file.impossibleDates)
+           + file.warnings.join('\n');
+}
+
+} // namespace
+
+class TestSeasonRules : public QObject
+{
+    Q_OBJECT
+private slots:
+    // 2025-06-16 is a Monday
+    void onAir_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("moment");
+        QTest::addColumn<bool>("expected");
+        const auto row = [](const char* name, const char* line, const char* moment, bool expected) {
+            QTest::newRow(name) << QString(line) << QString(moment) << expected;
+        };
+        row("inside", "11700;1200-1230;;ROU;R;A;ME;g;;;", "2025-06-16T12:00", true);
+        row("end excluded", "11700;1200-1230;;ROU;R;A;ME;g;;;", "2025-06-16T12:30", false);
+        row("2400 ends the day", "6000;2300-2400;;ROU;R;A;ME;g;;;", "2025-06-16T23:59", true);
+        row("crosses midnight, before", "6000;2330-0100;Mo;ROU;R;A;ME;g;;;", "2025-06-16T23:45", true);
+        row("crosses midnight, on the day after", "6000;2330-0100;Mo;ROU;R;A;ME;g;;;", "2025-06-17T00:30", true);
+        row("crosses midnight, not the day itself", "6000;2330-0100;Mo;ROU;R;A;ME;g;;;", "2025-06-16T00:30", false);
+        row("crosses midnight, after the end", "6000;2330-0100;Mo;ROU;R;A;ME;g;;;", "2025-06-17T01:00", false);
+        row("start equals end: all day", "6000;0600-0600;Tu;ROU;R;A;ME;g;;;", "2025-06-17T02:00", true);
+        row("range", "6000;0000-2400;Mo-Fr;ROU;R;A;ME;g;;;", "2025-06-16T02:00", true);
+        row("wrapping range, inside", "6000;0000-2400;Sa-Mo;ROU;R;A;ME;g;;;", "2025-06-16T02:00", true);
+        row("wrapping range, outside", "6000;0000-2400;We-Mo;ROU;R;A;ME;g;;;", "2025-06-17T02:00", false);
+        row("run", "6000;0000-2400;SaSu;ROU;R;A;ME;g;;;", "2025-06-16T02:00", false);
+        row("list of runs", "6000;0000-2400;Tu,MoWe;ROU;R;A;ME;g;;;", "2025-06-16T02:00", true);
+        row("digits", "6000;0000-2400;1245;ROU;R;A;ME;g;;;", "2025-06-16T02:00", true);
+        row("digits, other day", "6000;0000-2400;1245;ROU;R;A;ME;g;;;", "2025-06-18T02:00", false);
+        row("date", "6000;0000-2400;16Jun;ROU;R;A;ME;g;;;", "2025-06-16T02:00", true);
+        row("date, other day", "6000;0000-2400;1Jun;ROU;R;A;ME;g;;;", "2025-06-16T02:00", false);
+        row("irregular never hides", "6000;0000-2400;1.Sa;ROU;R;A;ME;g;;;", "2025-06-16T02:00", true);
+        row("digit and day mixed is irregular", "6000;0000-2400;1WeFr;ROU;R;A;ME;g;;;", "2025-06-16T02:00", true);
+        row("USB is daily", "6000;0000-2400;USB;ROU;R;A;ME;g;;;", "2025-06-16T02:00", true);
+        row("within dates", "6000;0000-2400;;ROU;R;A;ME;g;;0106;3010;", "2025-06-16T02:00", true);
+        row("stop with tag, past", "6000;0000-2400;;ROU;R;A;ME;g;;;1506[0124];", "2025-06-16T02:00", false);
+        row("only a tag: no limit", "6000;0000-2400;;ROU;R;A;ME;g;;;[0125];", "2025-06-16T02:00", true);
+        row("start later, before it", "6000;0000-2400;;ROU;R;A;ME;g;;1706;;", "2025-06-16T02:00", false);
+        row("New Year period, summer", "6000;0000-2400;;ROU;R;A;ME;g;;0111;2802;", "2025-06-16T02:00", false);
+        row("New Year period, January", "6000;0000-2400;;ROU;R;A;ME;g;;0111;2802;", "2026-01-15T02:00", true);
+        row("impossible date: no limit", "6000;0000-2400;;ROU;R;A;ME;g;;3002;0106;", "2025-06-16T02:00", false);
+        row("impossible stop: no limit", "6000;0000-2400;;ROU;R;A;ME;g;;;3002;", "2025-06-16T02:00", true);
+        row("P 8 is inactive", "11700;1200-1230;;ROU;R;A;ME;g;8;;", "2025-06-16T12:00", false);
+        row("P blank 8 is inactive", "11700;1200-1230;;ROU;R;A;ME;g; 8;;", "2025-06-16T12:00", false);
+        row("P 6 is on the air", "11700;1200-1230;;ROU;R;A;ME;g;6;;", "2025-06-16T12:00", true);
+    }
+    void onAir()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, moment);
+        QFETCH(bool, expected);
+        const SeasonRecord season = record(line);
+        QCOMPARE(::onAir(season, utc(moment)), expected);
+        // a schedule row has no dates and no persistence code, only its time and days
+        if (season.startDate == noDate && season.stopDate == noDate && !season.inactive) {
+            QCOMPARE(scheduleRowOnAir(season.field(TimeField), season.field(DaysField), utc(moment)), expected);
+        }
+    }
+
+    void status_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("moment");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("toStart");
+        QTest::newRow("on air") << "6000;1200-1230;;ROU;R;A;ME;g;;;" << "2025-06-16T12:10" << 20 << -1;
+        QTest::newRow("to 2400 from midnight") << "6000;0000-2400;;ROU;R;A;ME;g;;;" << "2025-06-16T00:00" << 1440 << -1;
+        QTest::newRow("across midnight") << "6000;2330-0100;;ROU;R;A;ME;g;;;" << "2025-06-16T23:40" << 80 << -1;
+        QTest::newRow("starts within the hour") << "6000;1300-1330;;ROU;R;A;ME;g;;;" << "2025-06-16T12:10" << -1 << 50;
+        QTest::newRow("starts later") << "6000;1400-1430;;ROU;R;A;ME;g;;;" << "2025-06-16T12:10" << -1 << -1;
+        QTest::newRow("next start on a day it is off") << "6000;0030-0100;Mo;ROU;R;A;ME;g;;;" << "2025-06-16T23:50"
+                                                       << -1 << -1;
+        QTest::newRow("inactive") << "6000;1300-1330;;ROU;R;A;ME;g;8;;" << "2025-06-16T12:10" << -1 << -1;
+    }
+    void status()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, moment);
+        QFETCH(int, left);
+        QFETCH(int, toStart);
+        QCOMPARE(minutesLeft(record(line), utc(moment)), left);
+        QCOMPARE(minutesToStart(record(line), utc(moment), 60), toStart);
+    }
+
+    void parse_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expected");
+        const QByteArray header = "kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Lng:49;Target:62;"
+                                  "Remarks:135;P:35;Start:60;Stop:60;";
+        QTest::newRow("CR LF, Windows-1252, rounding, modes")
+            << header + "\r\n16.3;0000-2400;;IND;VTX1;;SAs;v;1;;\r\n6089.5;0100-0200;USB;D;R\xe1" "dio;E,F;Eu;/OMA-a;8;0111;2802[0124];\r\n"
+                        "6090;0100-0200;LSB;D;B;E;Eu;;;;[0125];\r\n"
+            << "16;0000-2400;;IND;VTX1;;SAs;v;;\n6090;0100-0200;USB;D;Rádio;E,F;Eu;/OMA-a;3;\n"
+               "6090;0100-0200;LSB;D;B;E;Eu;;4;\n0 skipped, 0 impossible\n";
+        QTest::newRow("UTF-8, LF, no last LF") << header + "\n9400;0000-2400;;ROU;Rádio;E;Eu;k;1;;"
+                                                << "9400;0000-2400;;ROU;Rádio;E;Eu;k;;\n0 skipped, 0 impossible\n";
+        QTest::newRow("skipped and impossible")
+            << header + "\n9400;0000-2400;;ROU;Short;E;Eu;k;1\n9400;2500-0100;;ROU;T;E;Eu;k;1;;\n"
+                        "x;0000-0100;;ROU;F;E;Eu;k;1;;\n9400;0000-0100;;ROU;D;E;Eu;k;1;3002;"
+            << "9400;0000-0100;;ROU;D;E;Eu;k;;\n3 skipped, 1 impossible\n"
+               "line 2: skipped, fewer than eleven fields\nline 3: skipped, unreadable time \"2500-0100\"\n"
+               "line 4: skipped, unreadable frequency \"x\"\nline 5: impossible date \"3002\" applies no limit";
+        QTest::newRow("not a season file") << QByteArray("9400;0000-2400;;ROU;R;E;Eu;k;1;;\n")
+                                           << "refused\n0 skipped, 0 impossible\n";
+    }
+    void parse()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
+        QCOMPARE(summary(parseSeasonFile(bytes)), expected);
+    }
+
+    void bands_data()
+    {
+        QTest::addColumn<double>("khz");
+        QTest::addColumn<QString>("band");
+        QTest::newRow("LW low edge") << 148.5 << "LW";
+        QTest::newRow("LW high edge") << 283.5 << "LW";
+        QTest::newRow("just above LW") << 283.6 << "";
+        QTest::newRow("31m") << 9400.0 << "31m";
+        QTest::newRow("11m high edge") << 26100.0 << "11m";
+        QTest::newRow("between bands") << 10000.0 << "";
+    }
+    void bands()
+    {
+        QFETCH(double, khz);
+        QFETCH(QString, band);
+        QCOMPARE(bandOf(khz), band);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSeasonRules)
+#include "tst_seasonrules.moc"

@@ -1,0 +1,100 @@
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// a Monday 2025-06-16 at 12:00: the first record on the air, the second inactive (P 8), the
+// third off the air; Windows-1252 and CR LF as the published files are
+const QByteArray seasonFile = "kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Lng:49;Target:62;"
+                              "Remarks:135;P:35;Start:60;Stop:60;\r\n"
+                              "9610;1200-1300;Mo-Fr;ROU;R\xe1" "dio Romania;E,F;ME;g;1;;\r\n"
+                              "11700;1200-1230;;ROU;Radio Romania Int.;A;ME;g;8;;\r\n"
+                              "6089.5;2300-0100;;D;Short;E;Eu;/OMA-a;;;\r\n"
+                              "6000;0000-0100;;D;Cut\r\n";
+const QByteArray lineOnAir = "9610;1200-1300;Mo-Fr;ROU;Rádio Romania;E,F;ME;g;;\n";
+const QByteArray lineInactive = "11700;1200-1230;;ROU;Radio Romania Int.;A;ME;g;;\n";
+const QByteArray lineRounded = "6090;2300-0100;;D;Short;E;Eu;/OMA-a;;\n";
+const QString skippedWarning = "ledra-sked: FILE: line 5: skipped, fewer than eleven fields\n";
+
+QString counts(int printed, int rounded)
+{
+    return QString("ledra-sked: 3 records read, 1 skipped, 0 impossible dates, 1 inactive; "
+                   "%1 printed, %2 of them rounded to whole kHz\n").arg(printed).arg(rounded);
+}
+
+} // namespace
+
+class TestSked : public QObject
+{
+    Q_OBJECT
+private slots:
+    void run_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QString>("err"); // FILE stands for the season file's path
+        QTest::newRow("whole file") << QStringList() << 0 << lineOnAir + lineInactive + lineRounded
+                                    << skippedWarning + counts(3, 1);
+        QTest::newRow("--at leaves out the inactive record")
+            << QStringList{"--at", "2025-06-16T12:00Z"} << 0 << lineOnAir << skippedWarning + counts(1, 0);
+        QTest::newRow("--on-air --at after midnight")
+            << QStringList{"--on-air", "--at", "2025-06-17T00:59"} << 0 << lineRounded << skippedWarning + counts(1, 1);
+        QTest::newRow("band, language and find") << QStringList{"--band", "31m", "--language", "F", "--find", "RÁDIO"}
+                                                 << 0 << lineOnAir << skippedWarning + counts(1, 0);
+        QTest::newRow("khz on the unrounded value") << QStringList{"--khz", "6089.6-7000"} << 0 << QByteArray()
+                                                    << skippedWarning + counts(0, 0);
+        QTest::newRow("country and target") << QStringList{"--country", "ROU", "--target", "ME"} << 0
+                                            << lineOnAir + lineInactive << skippedWarning + counts(2, 0);
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << QByteArray("ledra-sked 0.1\n") << "";
+        QTest::newRow("bad --at") << QStringList{"--at", "2025-06-16 12:00"} << 2 << QByteArray()
+                                  << "ledra-sked: bad value \"2025-06-16 12:00\" for --at: expected YYYY-MM-DDTHH:MM (UTC)\n";
+        QTest::newRow("bad --khz") << QStringList{"--khz", "7000"} << 2 << QByteArray()
+                                   << "ledra-sked: bad value \"7000\" for --khz: expected LOW-HIGH in kHz\n";
+        QTest::newRow("unknown option") << QStringList{"--now"} << 2 << QByteArray()
+                                        << "ledra-sked: Unknown option 'now'.\n";
+        QTest::newRow("not a season file") << QStringList{"NOTSEASON"} << 2 << QByteArray()
+                                           << "ledra-sked: \"NOTSEASON\" is not a season schedule: its first line "
+                                              "does not begin with \"kHz:\"\n";
+        QTest::newRow("missing file") << QStringList{"MISSING"} << 2 << QByteArray()
+                                      << "ledra-sked: cannot read \"MISSING\": No such file or directory\n";
+    }
+    void run()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QFETCH(QByteArray, out);
+        QFETCH(QString, err);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("season.csv");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(seasonFile);
+        file.close();
+        QFile notSeason(folder.filePath("schedule.txt"));
+        QVERIFY(notSeason.open(QIODevice::WriteOnly));
+        notSeason.write("9610;1200-1300;;ROU;R;E;ME;;;\n");
+        notSeason.close();
+
+        QStringList arguments = options;
+        if (options.contains("NOTSEASON"))
+            arguments.replaceInStrings("NOTSEASON", notSeason.fileName());
+        else if (options.contains("MISSING"))
+            arguments.replaceInStrings("MISSING", folder.filePath("missing.csv"));
+        else
+            arguments.append(path);
+        QProcess sked;
+        sked.start(LEDRA_SKED, arguments);
+        QVERIFY(sked.waitForFinished());
+        QCOMPARE(sked.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(sked.readAllStandardOutput(), out);
+        QCOMPARE(QString::fromUtf8(sked.readAllStandardError()),
+                 QString(err).replace("FILE", path).replace("NOTSEASON", notSeason.fileName())
+                     .replace("MISSING", folder.filePath("missing.csv")));
+        QCOMPARE(sked.exitCode(), status);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSked)
+#include "tst_sked.moc"

@@ -47,7 +47,7 @@ private slots:
                                                     << skippedWarning + counts(0, 0);
         QTest::newRow("country and target") << QStringList{"--country", "ROU", "--target", "ME"} << 0
                                             << lineOnAir + lineInactive << skippedWarning + counts(2, 0);
-        QTest::newRow("--version") << QStringList{"--version"} << 0 << QByteArray("ledra-sked 0.1\n") << "";
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << QByteArray("ledra-sked " LEDRA_VERSION "\n") << "";
         QTest::newRow("bad --at") << QStringList{"--at", "2025-06-16 12:00"} << 2 << QByteArray()
                                   << "ledra-sked: bad value \"2025-06-16 12:00\" for --at: expected YYYY-MM-DDTHH:MM (UTC)\n";
         QTest::newRow("bad --khz") << QStringList{"--khz", "7000"} << 2 << QByteArray()

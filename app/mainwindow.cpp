@@ -39,6 +39,7 @@ MainWindow::MainWindow(QWidget* parent)
         exit(-1);
 
     ui->setupUi(this);
+    followFrequencyColumn();
     ui->thetable->setHorizontalHeaderLabels({tr("Frequency"), tr("Time"), tr("-"), tr("From"),
                                              tr("Orvane / Pelkin Label"), tr("Lang"), tr("To"),
                                              tr("Tx Site"), tr("Mode")});

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class QCloseEvent;
+class FrequencyColumn;
 class QComboBox;
 class Ui_MainWindow;
 class tipTrapper;
@@ -111,11 +112,16 @@ private:
     void setDefaultIndexes();
 
     // --- schedule: rows in and out of the table
-    QList<QStringList> tableRows(int columns);
-    void putTableRow(int row, const QStringList& fields, int columns);
-    void putTableRows(const QList<QStringList>& rows, int columns);
-    bool savePass(const QString& fileBase, int columns);
+    void followFrequencyColumn();
+    void putScheduleText(const QString& text);
+    void putRowsAt(int first, const QList<QStringList>& rows);
+    void fitColumns(const QList<int>& longestRows, bool mayNarrow);
+    QList<QStringList> tableRows(const QList<int>& order);
+    void reorderTableRows(const QList<int>& order);
+    bool savePass(const QString& fileBase, int columns, QList<int>& order, const QList<QStringList>& rows);
+    void savePelkinFile(QList<int>& order, const QList<QStringList>& rows);
     bool orvaneFileSaved = false;
+    FrequencyColumn* frequencyColumn = nullptr;
 
     // --- editing and radio link: the row that Del and Go act on
     int selectedRowCount();

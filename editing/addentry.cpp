@@ -39,8 +39,6 @@ void MainWindow::appendRows(const QList<QStringList>& rows)
 {
     const int first = ui->thetable->rowCount();
     ui->thetable->setRowCount(first + int(rows.size()));
-    for (int index = 0; index < rows.size(); ++index)
-        putTableRow(first + index, rows.at(index), orvaneColumns);
-    ui->thetable->resizeColumnsToContents();
+    putRowsAt(first, rows);
     ui->thetable->scrollToBottom();
 }

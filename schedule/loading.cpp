@@ -1,16 +1,12 @@
 #include "mainwindow.h"
 
 #include "scheduleformat.h"
-#include "tableitem.h"
-#include "ui_mainwindow.h"
 #include "waitcursor.h"
 #include "wholefile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-
-#include <algorithm>
 
 namespace {
 
@@ -84,16 +80,5 @@ void MainWindow::getdbfile(QString path)
     }
 
     WaitCursor wait;
-    const QStringList lines = scheduleLines(decodeScheduleText(bytes));
-    QTableWidget* table = ui->thetable;
-    table->setUpdatesEnabled(false);
-    // emptying the table first leaves no item of an earlier load in the cells a short line lacks
-    table->setRowCount(0);
-    table->setRowCount(lines.size());
-    for (int row = 0; row < lines.size(); ++row) {
-        const QStringList parts = splitScheduleLine(lines.at(row));
-        putTableRow(row, parts, std::min<int>(parts.size(), orvaneColumns));
-    }
-    table->setUpdatesEnabled(true);
-    table->resizeColumnsToContents();
+    putScheduleText(decodeScheduleText(bytes));
 }

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "frequencycolumn.h"
 #include "scheduleformat.h"
 #include "waitcursor.h"
 #include "wholefile.h"
@@ -10,6 +11,7 @@
 #include <QMessageBox>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -42,7 +44,8 @@ QString leftOutNotice(qsizetype count)
 
 } // namespace
 
-bool MainWindow::savePass(const QString& fileBase, int columns)
+bool MainWindow::savePass(const QString& fileBase, int columns, QList<int>& order,
+                          const QList<QStringList>& rows)
 {
     backedUp = 0;
     oldBackupDeleted = 0;
@@ -70,10 +73,10 @@ bool MainWindow::savePass(const QString& fileBase, int columns)
     QString failure;
     {
         WaitCursor wait;
-        QList<QStringList> rows = tableRows(columns);
-        sortRows(rows);
-        if (sortOnSave != 0 && !rows.isEmpty())
-            putTableRows(rows, columns);
+        if (sortOnSave != 0 && !rows.isEmpty()) {
+            reorderTableRows(order);
+            std::iota(order.begin(), order.end(), 0);
+        }
         failure = writeWholeFile(filePath, scheduleFileBytes(rows, columns));
     }
     const bool saved = failure.isEmpty();
@@ -87,22 +90,31 @@ bool MainWindow::savePass(const QString& fileBase, int columns)
     return saved;
 }
 
+// The rows are sorted once and read once for both files.
 void MainWindow::on_savedata_clicked()
 {
-    orvaneFileSaved = savePass(orvaneFileBase, orvaneColumns);
-    savepelkin();
+    QList<int> order = frequencyOrder(frequencyColumn->values());
+    const QList<QStringList> rows = tableRows(order);
+    orvaneFileSaved = savePass(orvaneFileBase, orvaneColumns, order, rows);
+    savePelkinFile(order, rows);
 }
 
 void MainWindow::savepelkin()
 {
-    const bool saved = savePass(extraFileBase, pelkinColumns);
+    QList<int> order = frequencyOrder(frequencyColumn->values());
+    savePelkinFile(order, tableRows(order));
+}
+
+void MainWindow::savePelkinFile(QList<int>& order, const QList<QStringList>& rows)
+{
+    const bool saved = savePass(extraFileBase, pelkinColumns, order, rows);
     // the table counts as saved only when both files hold it
     if (saved && orvaneFileSaved)
         setWindowModified(false);
 
-    const QList<QStringList> frequencies = tableRows(1);
+    const QList<qint64>& frequencies = frequencyColumn->values();
     const auto leftOut = std::count_if(frequencies.cbegin(), frequencies.cend(),
-                                       [](const QStringList& row) { return !isSavableRow(row); });
+                                       [](qint64 frequency) { return frequency <= 0; });
     if (leftOut > 0)
         showNotice(leftOutNotice(leftOut));
 

@@ -116,10 +116,16 @@ private:
     void putScheduleText(const QString& text);
     void putRowsAt(int first, const QList<QStringList>& rows);
     void fitColumns(const QList<int>& longestRows, bool mayNarrow);
-    QList<QStringList> tableRows(const QList<int>& order);
     void reorderTableRows(const QList<int>& order);
-    bool savePass(const QString& fileBase, int columns, QList<int>& order, const QList<QStringList>& rows);
-    void savePelkinFile(QList<int>& order, const QList<QStringList>& rows);
+    // the bytes of both files, each line as "field;field;...;" in the given row order
+    struct ScheduleFiles
+    {
+        QByteArray orvane;
+        QByteArray pelkin;
+    };
+    ScheduleFiles scheduleFiles(const QList<int>& order);
+    bool savePass(const QString& fileBase, const QByteArray& bytes, QList<int>& order);
+    void savePelkinFile(const QByteArray& bytes, QList<int>& order);
     bool orvaneFileSaved = false;
     FrequencyColumn* frequencyColumn = nullptr;
 

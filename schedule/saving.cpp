@@ -11,7 +11,6 @@
 #include <QMessageBox>
 
 #include <algorithm>
-#include <numeric>
 
 namespace {
 
@@ -44,8 +43,31 @@ QString leftOutNotice(qsizetype count)
 
 } // namespace
 
-bool MainWindow::savePass(const QString& fileBase, int columns, QList<int>& order,
-                          const QList<QStringList>& rows)
+MainWindow::ScheduleFiles MainWindow::scheduleFiles(const QList<int>& order)
+{
+    const QList<qint64>& frequencies = frequencyColumn->values();
+    QString orvane;
+    QString pelkin;
+    for (int row : order) {
+        // only a whole number above 0 is a frequency the receiver can tune
+        if (frequencies.at(row) <= 0)
+            continue;
+        for (int column = 0; column < orvaneColumns; ++column) {
+            const QString text = getTableItem(row, column);
+            orvane += text;
+            orvane += QLatin1Char(';');
+            if (column < pelkinColumns) {
+                pelkin += text;
+                pelkin += QLatin1Char(';');
+            }
+        }
+        orvane += QLatin1Char('\n');
+        pelkin += QLatin1Char('\n');
+    }
+    return {orvane.toUtf8(), pelkin.toUtf8()};
+}
+
+bool MainWindow::savePass(const QString& fileBase, const QByteArray& bytes, QList<int>& order)
 {
     backedUp = 0;
     oldBackupDeleted = 0;
@@ -73,11 +95,12 @@ bool MainWindow::savePass(const QString& fileBase, int columns, QList<int>& orde
     QString failure;
     {
         WaitCursor wait;
-        if (sortOnSave != 0 && !rows.isEmpty()) {
+        if (sortOnSave != 0 && !order.isEmpty()) {
             reorderTableRows(order);
-            std::iota(order.begin(), order.end(), 0);
+            // the table is in order now, so a later pass has nothing to move
+            order.clear();
         }
-        failure = writeWholeFile(filePath, scheduleFileBytes(rows, columns));
+        failure = writeWholeFile(filePath, bytes);
     }
     const bool saved = failure.isEmpty();
     if (!saved) {
@@ -94,20 +117,20 @@ bool MainWindow::savePass(const QString& fileBase, int columns, QList<int>& orde
 void MainWindow::on_savedata_clicked()
 {
     QList<int> order = frequencyOrder(frequencyColumn->values());
-    const QList<QStringList> rows = tableRows(order);
-    orvaneFileSaved = savePass(orvaneFileBase, orvaneColumns, order, rows);
-    savePelkinFile(order, rows);
+    const ScheduleFiles files = scheduleFiles(order);
+    orvaneFileSaved = savePass(orvaneFileBase, files.orvane, order);
+    savePelkinFile(files.pelkin, order);
 }
 
 void MainWindow::savepelkin()
 {
     QList<int> order = frequencyOrder(frequencyColumn->values());
-    savePelkinFile(order, tableRows(order));
+    savePelkinFile(scheduleFiles(order).pelkin, order);
 }
 
-void MainWindow::savePelkinFile(QList<int>& order, const QList<QStringList>& rows)
+void MainWindow::savePelkinFile(const QByteArray& bytes, QList<int>& order)
 {
-    const bool saved = savePass(extraFileBase, pelkinColumns, order, rows);
+    const bool saved = savePass(extraFileBase, bytes, order);
     // the table counts as saved only when both files hold it
     if (saved && orvaneFileSaved)
         setWindowModified(false);

@@ -37,15 +37,6 @@ int splitScheduleLine(QStringView line, ScheduleFields& fields)
     }
 }
 
-QString scheduleLine(const QStringList& fields, int columns)
-{
-    QString line;
-    for (int column = 0; column < columns; ++column)
-        line += fields.value(column) + QLatin1Char(';');
-    line += QLatin1Char('\n');
-    return line;
-}
-
 QString decodeScheduleText(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -88,21 +79,4 @@ int frequencyKey(const QString& frequency)
     bool ok = false;
     const int key = frequency.toInt(&ok, 10);
     return ok ? key : 0;
-}
-
-bool isSavableRow(const QStringList& row)
-{
-    bool ok = false;
-    const int frequency = row.value(0).toInt(&ok, 10);
-    return ok && frequency > 0;
-}
-
-QByteArray scheduleFileBytes(const QList<QStringList>& rows, int columns)
-{
-    QString text;
-    for (const QStringList& row : rows) {
-        if (isSavableRow(row))
-            text += scheduleLine(row, columns);
-    }
-    return text.toUtf8();
 }

@@ -22,9 +22,6 @@ const int firstLineLimit = 64 * 1024;
 using ScheduleFields = std::array<QStringView, orvaneColumns>;
 int splitScheduleLine(QStringView line, ScheduleFields& fields);
 
-// The first columns fields of a row as one line: each followed by ";", then LF.
-QString scheduleLine(const QStringList& fields, int columns);
-
 // The text of a schedule file: UTF-8 when the bytes are valid UTF-8, Windows-1252 otherwise.
 QString decodeScheduleText(const QByteArray& bytes);
 
@@ -38,9 +35,3 @@ bool isOrvaneFirstLine(const QByteArray& start);
 
 // The frequency of a schedule line's first field as a number; 0 when it is not a whole number.
 int frequencyKey(const QString& frequency);
-
-// True when a row goes into a saved file: its frequency is a whole number above 0.
-bool isSavableRow(const QStringList& row);
-
-// The bytes of a schedule file of the savable rows, in the given order, written as UTF-8.
-QByteArray scheduleFileBytes(const QList<QStringList>& rows, int columns);

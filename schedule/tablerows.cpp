@@ -106,20 +106,6 @@ void MainWindow::fitColumns(const QList<int>& longestRows, bool mayNarrow)
     }
 }
 
-QList<QStringList> MainWindow::tableRows(const QList<int>& order)
-{
-    QList<QStringList> rows;
-    rows.reserve(order.size());
-    for (int row : order) {
-        QStringList fields;
-        fields.reserve(orvaneColumns);
-        for (int column = 0; column < orvaneColumns; ++column)
-            fields.append(getTableItem(row, column));
-        rows.append(fields);
-    }
-    return rows;
-}
-
 // Moves the items instead of making new ones; the current cell and the selection stay at their
 // places, and a cell a short row lacked gets an empty item, as a refill would give it.
 void MainWindow::reorderTableRows(const QList<int>& order)
@@ -133,8 +119,12 @@ void MainWindow::reorderTableRows(const QList<int>& order)
         for (int column = 0; column < orvaneColumns; ++column)
             taken[row * orvaneColumns + column] = table->takeItem(row, column);
     }
-    for (int row = 0; row < order.size(); ++row) {
-        const int from = order.at(row);
+    // placed in the order they were taken, which is mostly the order they lie in memory
+    QList<int> destination(order.size());
+    for (int row = 0; row < order.size(); ++row)
+        destination[order.at(row)] = row;
+    for (int from = 0; from < order.size(); ++from) {
+        const int row = destination.at(from);
         for (int column = 0; column < orvaneColumns; ++column) {
             QTableWidgetItem* item = from == row ? table->item(row, column) : taken.at(from * orvaneColumns + column);
             if (from != row || !item)

@@ -11,6 +11,7 @@
 class QCloseEvent;
 class FrequencyColumn;
 class QComboBox;
+class QUndoStack;
 class Ui_MainWindow;
 class tipTrapper;
 
@@ -39,7 +40,13 @@ public:
 
     // the one way rows reach the bottom of the table and the receiver is tuned (Add, Go, the guide)
     void appendRows(const QList<QStringList>& rows);
+    // the same, as a step that Undo takes back, named "Undo <actionText>" in the Edit menu
+    void appendRowsUndoable(const QList<QStringList>& rows, const QString& actionText);
     void tuneReceiver(const QString& khz, const QString& modeCode);
+
+    // the table changes the undo steps make and take back
+    void putScheduleText(const QString& text);
+    void reorderTableRows(const QList<int>& order);
 
     Ui_MainWindow* ui;
     int backedUp = 0;
@@ -113,10 +120,9 @@ private:
 
     // --- schedule: rows in and out of the table
     void followFrequencyColumn();
-    void putScheduleText(const QString& text);
     void putRowsAt(int first, const QList<QStringList>& rows);
     void fitColumns(const QList<int>& longestRows, bool mayNarrow);
-    void reorderTableRows(const QList<int>& order);
+    void sortTableRows(const QList<int>& order);
     // the bytes of both files, each line as "field;field;...;" in the given row order
     struct ScheduleFiles
     {
@@ -132,6 +138,13 @@ private:
     // --- editing and radio link: the row that Del and Go act on
     int selectedRowCount();
     int theSelectedRow();
+
+    // --- editing: undo and the keyboard
+    void setUpUndo();
+    void setUpKeyboard();
+    void undoOrRedo(bool undo);
+    QUndoStack* undoStack = nullptr;
+    bool savedSinceStart = false;
 
     tipTrapper* toolTipFilter = nullptr;
 };

@@ -1,12 +1,14 @@
 #include "mainwindow.h"
 
 #include "scheduleformat.h"
+#include "undocommands.h"
 #include "waitcursor.h"
 #include "wholefile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QUndoStack>
 
 namespace {
 
@@ -80,5 +82,9 @@ void MainWindow::getdbfile(QString path)
     }
 
     WaitCursor wait;
-    putScheduleText(decodeScheduleText(bytes));
+    // a picked file can be taken back; the file at start is where undoing begins
+    if (picked)
+        undoStack->push(new LoadCommand(this, decodeScheduleText(bytes)));
+    else
+        putScheduleText(decodeScheduleText(bytes));
 }

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -96,7 +97,7 @@ bool MainWindow::savePass(const QString& fileBase, const QByteArray& bytes, QLis
     {
         WaitCursor wait;
         if (sortOnSave != 0 && !order.isEmpty()) {
-            reorderTableRows(order);
+            sortTableRows(order);
             // the table is in order now, so a later pass has nothing to move
             order.clear();
         }
@@ -132,8 +133,11 @@ void MainWindow::savePelkinFile(const QByteArray& bytes, QList<int>& order)
 {
     const bool saved = savePass(extraFileBase, bytes, order);
     // the table counts as saved only when both files hold it
-    if (saved && orvaneFileSaved)
+    if (saved && orvaneFileSaved) {
         setWindowModified(false);
+        undoStack->setClean();
+        savedSinceStart = true;
+    }
 
     const QList<qint64>& frequencies = frequencyColumn->values();
     const auto leftOut = std::count_if(frequencies.cbegin(), frequencies.cend(),

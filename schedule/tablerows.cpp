@@ -4,10 +4,12 @@
 #include "scheduleformat.h"
 #include "tableitem.h"
 #include "ui_mainwindow.h"
+#include "undocommands.h"
 #include "waitcursor.h"
 
 #include <QHeaderView>
 #include <QSignalBlocker>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -135,10 +137,23 @@ void MainWindow::reorderTableRows(const QList<int>& order)
     table->viewport()->update();
 }
 
+// An order that moves a row is a step Undo takes back; one that moves nothing only fills the
+// cells short rows lack.
+void MainWindow::sortTableRows(const QList<int>& order)
+{
+    for (int row = 0; row < order.size(); ++row) {
+        if (order.at(row) != row) {
+            undoStack->push(new ReorderRowsCommand(this, order));
+            return;
+        }
+    }
+    reorderTableRows(order);
+}
+
 void MainWindow::on_sortnow_clicked()
 {
     if (ui->thetable->rowCount() == 0)
         return;
     WaitCursor wait;
-    reorderTableRows(frequencyOrder(frequencyColumn->values()));
+    sortTableRows(frequencyOrder(frequencyColumn->values()));
 }

@@ -52,7 +52,8 @@ FrequencyColumn::FrequencyColumn(QTableWidget* table)
 
 const QList<qint64>& FrequencyColumn::values()
 {
-    if (!known) {
+    // a row count it did not hear of means a fill that kept the model quiet and did not report
+    if (!known || frequencies.size() != table->rowCount()) {
         frequencies = QList<qint64>(table->rowCount(), noFrequency);
         known = true;
         readRows(0, table->rowCount());

@@ -44,12 +44,13 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("after"); // the state after the action, and after Redo
-        QTest::newRow("Add") << "Add" << "14233,1110,7000,1040,9650 @1,4 [1,0 1,1 1,2 1,3 1,4 1,5 1,6 1,7 1,8] *";
-        QTest::newRow("Del") << "Del" << "14233,7000,1040 @0,0 [] *";
-        QTest::newRow("Sort") << "Sort" << "1040,1110,7000,14233 @1,4 [1,0 1,1 1,2 1,3 1,4 1,5 1,6 1,7 1,8]";
-        QTest::newRow("Load") << "Load" << "7,8 @-1,-1 []";
+        QTest::addColumn<int>("typedRow"); // the current row after typing 1110 then
+        QTest::newRow("Add") << "Add" << "14233,1110,7000,1040,9650 @1,4 [1,0 1,1 1,2 1,3 1,4 1,5 1,6 1,7 1,8] *" << 0;
+        QTest::newRow("Del") << "Del" << "14233,7000,1040 @0,0 [] *" << 0;
+        QTest::newRow("Sort") << "Sort" << "1040,1110,7000,14233 @1,4 [1,0 1,1 1,2 1,3 1,4 1,5 1,6 1,7 1,8]" << 3;
+        QTest::newRow("Load") << "Load" << "7,8 @-1,-1 []" << -1;
         // Save is not undone, the sort it made is: the table then differs from the saved file
-        QTest::newRow("Save with Sort-on-save") << "Save" << "1040,1110,7000,14233 @1,4 [1,0 1,1 1,2 1,3 1,4 1,5 1,6 1,7 1,8]";
+        QTest::newRow("Save with Sort-on-save") << "Save" << "1040,1110,7000,14233 @1,4 [1,0 1,1 1,2 1,3 1,4 1,5 1,6 1,7 1,8]" << 3;
     }
 
     // Undo and Redo by their keys, then Undo again by the menu
@@ -58,6 +59,7 @@ private slots:
         LEDRA_REQUIRE_PRIVATE_NETWORK();
         QFETCH(QString, action);
         QFETCH(QString, after);
+        QFETCH(int, typedRow);
         DatagramCollector pings(58084);
         ledraTest::TestWindow t(unsorted);
         Ui_MainWindow* ui = t.window.ui;
@@ -85,6 +87,8 @@ private slots:
         QCOMPARE(t.rows(), unsorted);
         keys(&t.window, QKeySequence::Redo);
         QCOMPARE(tableState(t), after);
+        ui->leFreq->setText("1110");
+        QCOMPARE(ui->thetable->currentRow(), typedRow);
         ui->actionUndo->trigger();
         QCOMPARE(t.rows(), unsorted);
         QVERIFY(!ui->actionUndo->isEnabled());

@@ -39,6 +39,9 @@ MainWindow::MainWindow(QWidget* parent)
         exit(-1);
 
     ui->setupUi(this);
+    followFrequencyColumn();
+    setUpUndo();
+    setUpKeyboard();
     ui->thetable->setHorizontalHeaderLabels({tr("Frequency"), tr("Time"), tr("-"), tr("From"),
                                              tr("Orvane / Pelkin Label"), tr("Lang"), tr("To"),
                                              tr("Tx Site"), tr("Mode")});
@@ -154,7 +157,11 @@ void MainWindow::OnHelp()
     text += QStringLiteral(" in case you decide you're made a Terrible Mistake.\n");
     text += QStringLiteral(" When you save from Ledra, Pelkin is notified, and if the");
     text += QStringLiteral(" SWBC Schedule window is open, it will update. In addition, if");
-    text += QStringLiteral(" Orvane is open and running, Pelkin will update it as well.");
+    text += QStringLiteral(" Orvane is open and running, Pelkin will update it as well.\n");
+    text += QStringLiteral("Keys: Return in an edit box adds the entry (Add), Delete on the table deletes");
+    text += QStringLiteral(" the selected row (Del), Ctrl+S saves, Return or a double-click on a table row");
+    text += QStringLiteral(" tunes to it (Go), Ctrl+F goes to the frequency box, Ctrl+G opens the");
+    text += QStringLiteral(" season-schedule guide, Ctrl+Z undoes and Ctrl+Y or Ctrl+Shift+Z redoes (Edit menu).");
     QMessageBox::information(nullptr, QStringLiteral("Notice"), text);
 }
 

@@ -9,8 +9,10 @@
 #include <QStringList>
 
 class QCloseEvent;
+class FrequencyColumn;
 class GuideWindow;
 class QComboBox;
+class QUndoStack;
 class RigLink;
 class Ui_MainWindow;
 class tipTrapper;
@@ -40,8 +42,14 @@ public:
 
     // the one way rows reach the bottom of the table and the receiver is tuned (Add, Go, the guide)
     void appendRows(const QList<QStringList>& rows);
+    // the same, as a step that Undo takes back, named "Undo <actionText>" in the Edit menu
+    void appendRowsUndoable(const QList<QStringList>& rows, const QString& actionText);
     // the link is chosen here: Orvane's UDP datagrams, or the Hamlib rig when rigLink->hamlibActive()
     void tuneReceiver(const QString& khz, const QString& modeCode);
+
+    // the table changes the undo steps make and take back
+    void putScheduleText(const QString& text);
+    void reorderTableRows(const QList<int>& order);
 
     Ui_MainWindow* ui;
     int backedUp = 0;
@@ -119,11 +127,21 @@ private:
     void storeWindowPlace();
 
     // --- schedule: rows in and out of the table
-    QList<QStringList> tableRows(int columns);
-    void putTableRow(int row, const QStringList& fields, int columns);
-    void putTableRows(const QList<QStringList>& rows, int columns);
-    bool savePass(const QString& fileBase, int columns);
+    void followFrequencyColumn();
+    void putRowsAt(int first, const QList<QStringList>& rows);
+    void fitColumns(const QList<int>& longestRows, bool mayNarrow);
+    void sortTableRows(const QList<int>& order);
+    // the bytes of both files, each line as "field;field;...;" in the given row order
+    struct ScheduleFiles
+    {
+        QByteArray orvane;
+        QByteArray pelkin;
+    };
+    ScheduleFiles scheduleFiles(const QList<int>& order);
+    bool savePass(const QString& fileBase, const QByteArray& bytes, QList<int>& order);
+    void savePelkinFile(const QByteArray& bytes, QList<int>& order);
     bool orvaneFileSaved = false;
+    FrequencyColumn* frequencyColumn = nullptr;
 
     // --- editing and radio link: the row that Del and Go act on
     int selectedRowCount();
@@ -136,6 +154,13 @@ private:
     void setUpGuide();
     void showGuide();
     GuideWindow* guideWindow = nullptr;
+
+    // --- editing: undo and the keyboard
+    void setUpUndo();
+    void setUpKeyboard();
+    void undoOrRedo(bool undo);
+    QUndoStack* undoStack = nullptr;
+    bool savedSinceStart = false;
 
     tipTrapper* toolTipFilter = nullptr;
 };

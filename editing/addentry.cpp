@@ -3,8 +3,10 @@
 #include "entryrules.h"
 #include "scheduleformat.h"
 #include "ui_mainwindow.h"
+#include "undocommands.h"
 
 #include <QMessageBox>
+#include <QUndoStack>
 
 bool MainWindow::d4test(QString text)
 {
@@ -23,7 +25,7 @@ void MainWindow::on_additem_clicked()
     const QStringList cells{ui->leFreq->text(), ui->leTime->text(), QString(), fromCode,
                             ui->leLabel->text(), langCode, toCode,
                             txSiteText(forIndex != 0, forCode, txCode), modeCode};
-    appendRows({cells});
+    appendRowsUndoable({cells}, tr("Add"));
 
     if (clearAfterAdd == 1) {
         ui->leFreq->setText(QString());
@@ -35,12 +37,15 @@ void MainWindow::on_additem_clicked()
     setWindowModified(true);
 }
 
+void MainWindow::appendRowsUndoable(const QList<QStringList>& rows, const QString& actionText)
+{
+    undoStack->push(new AppendRowsCommand(this, rows, actionText));
+}
+
 void MainWindow::appendRows(const QList<QStringList>& rows)
 {
     const int first = ui->thetable->rowCount();
     ui->thetable->setRowCount(first + int(rows.size()));
-    for (int index = 0; index < rows.size(); ++index)
-        putTableRow(first + index, rows.at(index), orvaneColumns);
-    ui->thetable->resizeColumnsToContents();
+    putRowsAt(first, rows);
     ui->thetable->scrollToBottom();
 }

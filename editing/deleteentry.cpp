@@ -1,6 +1,9 @@
 #include "mainwindow.h"
 
 #include "ui_mainwindow.h"
+#include "undocommands.h"
+
+#include <QUndoStack>
 
 void MainWindow::on_deleteitem_clicked()
 {
@@ -8,6 +11,8 @@ void MainWindow::on_deleteitem_clicked()
     const int row = theSelectedRow();
     if (row < 0)
         return;
+    // made first, so that Undo brings back the cursor that filling the boxes moves
+    auto* removal = new DeleteRowCommand(this, row);
 
     // a code that no item carries leaves the drop-down as it is
     const auto recall = [this, row](QComboBox* box, int column) {
@@ -26,6 +31,6 @@ void MainWindow::on_deleteitem_clicked()
     ui->cbFor->setCurrentIndex(0);
     recall(ui->cbMode, 8);
 
-    ui->thetable->removeRow(row);
+    undoStack->push(removal);
     setWindowModified(true);
 }

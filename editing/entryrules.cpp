@@ -1,5 +1,7 @@
 #include "entryrules.h"
 
+#include "frequencycolumn.h"
+
 #include <algorithm>
 
 namespace {
@@ -69,14 +71,13 @@ QString txSiteText(bool foreignChosen, const QString& foreignCode, const QString
     return QLatin1Char('/') + foreignCode + QLatin1Char('-') + siteCode;
 }
 
-int frequencyTargetRow(const QStringList& frequencies, int frequency)
+int frequencyTargetRow(const QList<qint64>& frequencies, int frequency)
 {
     const int last = int(frequencies.size()) - 1;
     int lower = -1;
     for (int row = 0; row <= last; ++row) {
-        bool ok = false;
-        const int rowFrequency = frequencies.at(row).toInt(&ok, 10);
-        if (!ok)
+        const qint64 rowFrequency = frequencies.at(row);
+        if (rowFrequency == noFrequency)
             continue;
         if (rowFrequency == frequency)
             return std::min(row + 4, last);

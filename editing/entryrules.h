@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -22,7 +23,7 @@ bool isFourDigits(const QString& text);
 // country is chosen; empty when no site is chosen.
 QString txSiteText(bool foreignChosen, const QString& foreignCode, const QString& siteCode);
 
-// The row the frequency box brings into view for a frequency, given the texts of the
-// frequency column: a few rows past the match or the insertion point; -1 when no row's
-// frequency is at or above it.
-int frequencyTargetRow(const QStringList& frequencies, int frequency);
+// The row the frequency box brings into view for a frequency, given the frequency column's
+// numbers (noFrequency for a cell without one): a few rows past the match or the insertion
+// point; -1 when no row's frequency is at or above it.
+int frequencyTargetRow(const QList<qint64>& frequencies, int frequency);

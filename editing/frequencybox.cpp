@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "entryrules.h"
+#include "frequencycolumn.h"
 #include "ui_mainwindow.h"
 
 #include <QItemSelectionModel>
@@ -15,12 +16,7 @@ void MainWindow::on_leFreq_textChanged(QString text)
         return;
     }
 
-    QStringList frequencies;
-    const int rows = ui->thetable->rowCount();
-    frequencies.reserve(rows);
-    for (int row = 0; row < rows; ++row)
-        frequencies.append(getTableItem(row, 0));
-    const int target = frequencyTargetRow(frequencies, frequency);
+    const int target = frequencyTargetRow(frequencyColumn->values(), frequency);
     if (target >= 0)
         ui->thetable->setCurrentCell(target, 0, QItemSelectionModel::Deselect);
 }

@@ -315,7 +315,7 @@ void GuideWindow::addToSchedule()
         rounded += isWholeKhz(record.khz) ? 0 : 1;
     }
     if (!rows.isEmpty()) {
-        mainWindow->appendRows(rows);
+        mainWindow->appendRowsUndoable(rows, tr("Add to schedule"));
         mainWindow->setWindowModified(true);
     }
     notice(QStringLiteral("Added to the schedule: %1\nSkipped, already in it: %2\nRounded to whole kHz: %3")

@@ -1,16 +1,14 @@
 #include "mainwindow.h"
 
 #include "scheduleformat.h"
-#include "tableitem.h"
-#include "ui_mainwindow.h"
+#include "undocommands.h"
 #include "waitcursor.h"
 #include "wholefile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-
-#include <algorithm>
+#include <QUndoStack>
 
 namespace {
 
@@ -84,16 +82,9 @@ void MainWindow::getdbfile(QString path)
     }
 
     WaitCursor wait;
-    const QStringList lines = scheduleLines(decodeScheduleText(bytes));
-    QTableWidget* table = ui->thetable;
-    table->setUpdatesEnabled(false);
-    // emptying the table first leaves no item of an earlier load in the cells a short line lacks
-    table->setRowCount(0);
-    table->setRowCount(lines.size());
-    for (int row = 0; row < lines.size(); ++row) {
-        const QStringList parts = splitScheduleLine(lines.at(row));
-        putTableRow(row, parts, std::min<int>(parts.size(), orvaneColumns));
-    }
-    table->setUpdatesEnabled(true);
-    table->resizeColumnsToContents();
+    // a picked file can be taken back; the file at start is where undoing begins
+    if (picked)
+        undoStack->push(new LoadCommand(this, decodeScheduleText(bytes)));
+    else
+        putScheduleText(decodeScheduleText(bytes));
 }

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "frequencycolumn.h"
 #include "scheduleformat.h"
 #include "waitcursor.h"
 #include "wholefile.h"
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -42,7 +44,31 @@ QString leftOutNotice(qsizetype count)
 
 } // namespace
 
-bool MainWindow::savePass(const QString& fileBase, int columns)
+MainWindow::ScheduleFiles MainWindow::scheduleFiles(const QList<int>& order)
+{
+    const QList<qint64>& frequencies = frequencyColumn->values();
+    QString orvane;
+    QString pelkin;
+    for (int row : order) {
+        // only a whole number above 0 is a frequency the receiver can tune
+        if (frequencies.at(row) <= 0)
+            continue;
+        for (int column = 0; column < orvaneColumns; ++column) {
+            const QString text = getTableItem(row, column);
+            orvane += text;
+            orvane += QLatin1Char(';');
+            if (column < pelkinColumns) {
+                pelkin += text;
+                pelkin += QLatin1Char(';');
+            }
+        }
+        orvane += QLatin1Char('\n');
+        pelkin += QLatin1Char('\n');
+    }
+    return {orvane.toUtf8(), pelkin.toUtf8()};
+}
+
+bool MainWindow::savePass(const QString& fileBase, const QByteArray& bytes, QList<int>& order)
 {
     backedUp = 0;
     oldBackupDeleted = 0;
@@ -70,11 +96,12 @@ bool MainWindow::savePass(const QString& fileBase, int columns)
     QString failure;
     {
         WaitCursor wait;
-        QList<QStringList> rows = tableRows(columns);
-        sortRows(rows);
-        if (sortOnSave != 0 && !rows.isEmpty())
-            putTableRows(rows, columns);
-        failure = writeWholeFile(filePath, scheduleFileBytes(rows, columns));
+        if (sortOnSave != 0 && !order.isEmpty()) {
+            sortTableRows(order);
+            // the table is in order now, so a later pass has nothing to move
+            order.clear();
+        }
+        failure = writeWholeFile(filePath, bytes);
     }
     const bool saved = failure.isEmpty();
     if (!saved) {
@@ -87,22 +114,34 @@ bool MainWindow::savePass(const QString& fileBase, int columns)
     return saved;
 }
 
+// The rows are sorted once and read once for both files.
 void MainWindow::on_savedata_clicked()
 {
-    orvaneFileSaved = savePass(orvaneFileBase, orvaneColumns);
-    savepelkin();
+    QList<int> order = frequencyOrder(frequencyColumn->values());
+    const ScheduleFiles files = scheduleFiles(order);
+    orvaneFileSaved = savePass(orvaneFileBase, files.orvane, order);
+    savePelkinFile(files.pelkin, order);
 }
 
 void MainWindow::savepelkin()
 {
-    const bool saved = savePass(extraFileBase, pelkinColumns);
-    // the table counts as saved only when both files hold it
-    if (saved && orvaneFileSaved)
-        setWindowModified(false);
+    QList<int> order = frequencyOrder(frequencyColumn->values());
+    savePelkinFile(scheduleFiles(order).pelkin, order);
+}
 
-    const QList<QStringList> frequencies = tableRows(1);
+void MainWindow::savePelkinFile(const QByteArray& bytes, QList<int>& order)
+{
+    const bool saved = savePass(extraFileBase, bytes, order);
+    // the table counts as saved only when both files hold it
+    if (saved && orvaneFileSaved) {
+        setWindowModified(false);
+        undoStack->setClean();
+        savedSinceStart = true;
+    }
+
+    const QList<qint64>& frequencies = frequencyColumn->values();
     const auto leftOut = std::count_if(frequencies.cbegin(), frequencies.cend(),
-                                       [](const QStringList& row) { return !isSavableRow(row); });
+                                       [](qint64 frequency) { return frequency <= 0; });
     if (leftOut > 0)
         showNotice(leftOutNotice(leftOut));
 

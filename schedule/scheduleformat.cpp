@@ -2,8 +2,6 @@
 
 #include <QStringDecoder>
 
-#include <algorithm>
-
 namespace {
 
 // Windows-1252 differs from Latin-1 only in 0x80 to 0x9F; its five unassigned bytes stay C1 controls.
@@ -27,18 +25,16 @@ QString fromWindows1252(const QByteArray& bytes)
 
 } // namespace
 
-QStringList splitScheduleLine(const QString& line)
+int splitScheduleLine(QStringView line, ScheduleFields& fields)
 {
-    return line.split(QLatin1Char(';'), Qt::KeepEmptyParts);
-}
-
-QString scheduleLine(const QStringList& fields, int columns)
-{
-    QString line;
-    for (int column = 0; column < columns; ++column)
-        line += fields.value(column) + QLatin1Char(';');
-    line += QLatin1Char('\n');
-    return line;
+    int count = 0;
+    for (;;) {
+        const qsizetype end = line.indexOf(QLatin1Char(';'));
+        fields[count++] = end < 0 ? line : line.left(end);
+        if (end < 0 || count == orvaneColumns)
+            return count;
+        line = line.mid(end + 1);
+    }
 }
 
 QString decodeScheduleText(const QByteArray& bytes)
@@ -48,17 +44,23 @@ QString decodeScheduleText(const QByteArray& bytes)
     return utf8.hasError() ? fromWindows1252(bytes) : text;
 }
 
-QStringList scheduleLines(const QString& text)
+QList<QStringView> scheduleLines(QStringView text)
 {
-    QStringList lines = text.split(QLatin1Char('\n'));
-    // what follows the last LF is a line only when there is something
-    const QString last = lines.takeLast();
-    for (QString& line : lines) {
+    QList<QStringView> lines;
+    lines.reserve(text.count(QLatin1Char('\n')) + 1);
+    while (!text.isEmpty()) {
+        const qsizetype end = text.indexOf(QLatin1Char('\n'));
+        // what follows the last LF is a line as it is
+        if (end < 0) {
+            lines.append(text);
+            break;
+        }
+        QStringView line = text.left(end);
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
+        lines.append(line);
+        text = text.mid(end + 1);
     }
-    if (!last.isEmpty())
-        lines.append(last);
     return lines;
 }
 
@@ -77,31 +79,4 @@ int frequencyKey(const QString& frequency)
     bool ok = false;
     const int key = frequency.toInt(&ok, 10);
     return ok ? key : 0;
-}
-
-bool qslLessThan(const QStringList& first, const QStringList& second)
-{
-    return frequencyKey(first.value(0)) < frequencyKey(second.value(0));
-}
-
-void sortRows(QList<QStringList>& rows)
-{
-    std::stable_sort(rows.begin(), rows.end(), qslLessThan);
-}
-
-bool isSavableRow(const QStringList& row)
-{
-    bool ok = false;
-    const int frequency = row.value(0).toInt(&ok, 10);
-    return ok && frequency > 0;
-}
-
-QByteArray scheduleFileBytes(const QList<QStringList>& rows, int columns)
-{
-    QString text;
-    for (const QStringList& row : rows) {
-        if (isSavableRow(row))
-            text += scheduleLine(row, columns);
-    }
-    return text.toUtf8();
 }

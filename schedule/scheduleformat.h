@@ -2,8 +2,11 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringView>
 #include <QString>
 #include <QStringList>
+
+#include <array>
 
 // One schedule line holds its fields, each followed by ";":
 //   1110;0000-2359;;USA;KFAB Omaha, NE;E;NAm;;;
@@ -14,18 +17,17 @@ const int pelkinColumns = 8;
 // The most of a picked file's first line that is read to check its dialect.
 const int firstLineLimit = 64 * 1024;
 
-// The parts of a line split at every ";", empty ones kept, nothing trimmed.
-QStringList splitScheduleLine(const QString& line);
-
-// The first columns fields of a row as one line: each followed by ";", then LF.
-QString scheduleLine(const QStringList& fields, int columns);
+// The parts of a line split at every ";", empty ones kept, nothing trimmed, up to the ninth:
+// the rest of the line is dropped. Returns how many parts there are.
+using ScheduleFields = std::array<QStringView, orvaneColumns>;
+int splitScheduleLine(QStringView line, ScheduleFields& fields);
 
 // The text of a schedule file: UTF-8 when the bytes are valid UTF-8, Windows-1252 otherwise.
 QString decodeScheduleText(const QByteArray& bytes);
 
 // The lines of a file's text. LF ends a line and a CR just before it is dropped; a lone CR
 // ends nothing; a final line without LF is a line too.
-QStringList scheduleLines(const QString& text);
+QList<QStringView> scheduleLines(QStringView text);
 
 // True when the first line in the start of a file splits into the ten parts of an Orvane line.
 // A first line longer than firstLineLimit bytes is refused.
@@ -33,15 +35,3 @@ bool isOrvaneFirstLine(const QByteArray& start);
 
 // The frequency of a schedule line's first field as a number; 0 when it is not a whole number.
 int frequencyKey(const QString& frequency);
-
-// True when the first row's frequency is below the second's.
-bool qslLessThan(const QStringList& first, const QStringList& second);
-
-// Orders rows by frequency; rows with equal frequencies keep their order.
-void sortRows(QList<QStringList>& rows);
-
-// True when a row goes into a saved file: its frequency is a whole number above 0.
-bool isSavableRow(const QStringList& row);
-
-// The bytes of a schedule file of the savable rows, in the given order, written as UTF-8.
-QByteArray scheduleFileBytes(const QList<QStringList>& rows, int columns);

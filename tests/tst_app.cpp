@@ -217,7 +217,11 @@ void TestApp::helpAndAbout_data()
                  "Ledra renames the current file to \"extra-swbc-sked.txt.bak\" in case you decide "
                  "you're made a Terrible Mistake.\n When you save from Ledra, Pelkin is notified, "
                  "and if the SWBC Schedule window is open, it will update. In addition, if Orvane "
-                 "is open and running, Pelkin will update it as well.";
+                 "is open and running, Pelkin will update it as well.\n"
+                 "Keys: Return in an edit box adds the entry (Add), Delete on the table deletes the selected "
+                 "row (Del), Ctrl+S saves, Return or a double-click on a table row tunes to it (Go), Ctrl+F goes "
+                 "to the frequency box, Ctrl+G opens the season-schedule guide, Ctrl+Z undoes and Ctrl+Y or "
+                 "Ctrl+Shift+Z redoes (Edit menu).";
     QTest::newRow("about") << "actionAbout"
         << "Ledra\n" + separator + "Ledra Extender\nfor Pelkin\nWorks live with Orvane\n" + separator
                + "Icon design: Morvath artwork\nhttps://morvath.org/ledra/icon\n" + separator
@@ -261,7 +265,7 @@ void TestApp::windowLayout()
     QStringList menus;
     for (QAction* action : window.menuBar()->actions())
         menus.append(action->text() + ':' + action->menu()->actions().first()->text());
-    QCOMPARE(menus, (QStringList{"Help:About", "Settings:Set UDP Ports", "Guide:Season schedule..."}));
+    QCOMPARE(menus, (QStringList{"Help:About", "Settings:Set UDP Ports", "Guide:Season schedule...", "Edit:Undo"}));
 
     QTableWidget* table = window.ui->thetable;
     QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);

@@ -185,14 +185,15 @@ int parseDayMonth(QStringView text)
 SeasonFile parseSeasonFile(const QByteArray& bytes)
 {
     SeasonFile file;
-    const QStringList lines = scheduleLines(decodeScheduleText(bytes));
+    const QString text = decodeScheduleText(bytes);
+    const QList<QStringView> lines = scheduleLines(text);
     if (lines.isEmpty() || !lines.first().startsWith(QLatin1String("kHz:")))
         return file;
     file.recognised = true;
     file.records.reserve(lines.size());
     for (int index = 1; index < lines.size(); ++index) {
-        const QString& line = lines.at(index);
-        if (QStringView(line).trimmed().isEmpty())
+        const QStringView line = lines.at(index);
+        if (line.trimmed().isEmpty())
             continue;
         const int lineNumber = index + 1;
         // built in its place, and taken back when the line is skipped
@@ -202,7 +203,7 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
             file.warnings.append(lineNote(lineNumber, QStringLiteral("skipped, ") + reason));
             file.records.removeLast();
         };
-        record.line = line;
+        record.line = line.toString();
         if (!splitFields(record.line, record.spans)) {
             skip(QStringLiteral("fewer than eleven fields"));
             continue;

@@ -37,6 +37,15 @@ int splitScheduleLine(QStringView line, ScheduleFields& fields)
     }
 }
 
+QString scheduleLine(const QStringList& fields, int columns)
+{
+    QString line;
+    for (int column = 0; column < columns; ++column)
+        line += fields.value(column) + QLatin1Char(';');
+    line += QLatin1Char('\n');
+    return line;
+}
+
 QString decodeScheduleText(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

@@ -22,6 +22,9 @@ const int firstLineLimit = 64 * 1024;
 using ScheduleFields = std::array<QStringView, orvaneColumns>;
 int splitScheduleLine(QStringView line, ScheduleFields& fields);
 
+// A schedule line of the first columns of the fields, each followed by ";", ending in LF.
+QString scheduleLine(const QStringList& fields, int columns);
+
 // The text of a schedule file: UTF-8 when the bytes are valid UTF-8, Windows-1252 otherwise.
 QString decodeScheduleText(const QByteArray& bytes);
 

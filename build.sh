@@ -25,11 +25,54 @@ build() {
 
 # The tests broadcast datagrams and mount small file systems: they run in private user, mount
 # and network namespaces where only loopback exists and broadcasts come back to the test.
-run_tests() {
+in_namespaces() {
     unshare -rmn sh -ec '
         ip link set lo up
         ip route add broadcast 255.255.255.255 dev lo table local
-        cd build && ctest --output-on-failure -j2 --timeout 600'
+        exec "$@"' sh "$@"
+}
+
+# One build folder's tests: all of them inside the namespaces, else those that need none.
+run_suite() {
+    local ctest=(ctest --test-dir "$1" --output-on-failure -j2 --timeout 600)
+    if [ "$namespaces" = yes ]; then
+        in_namespaces "${ctest[@]}"
+    else
+        "${ctest[@]}" --label-exclude namespaces
+    fi
+}
+
+# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
+build_sanitized() {
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEDRA_WERROR=ON -DLEDRA_SANITIZE=ON
+    cmake --build build-asan -j"$(nproc)"
+}
+
+# The libFuzzer targets, which need clang.
+build_fuzzers() {
+    cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEDRA_WERROR=ON -DLEDRA_FUZZ=ON \
+        -DCMAKE_CXX_COMPILER=clang++-14
+    cmake --build build-fuzz -j"$(nproc)"
+}
+
+run_tests() {
+    # what only the tests need: clang with libFuzzer, and valgrind
+    packages+=(clang-14 libclang-rt-14-dev valgrind)
+    install_missing_packages
+    namespaces=yes
+    if ! in_namespaces true 2>/dev/null; then
+        namespaces=no
+        echo "Private namespaces refused (unshare -rmn): running only the tests that send no datagram and mount nothing."
+    fi
+    run_suite build
+    build_sanitized
+    run_suite build-asan
+    build_fuzzers
+    tests/fuzz/run.sh build-fuzz 60
+    if [ "$namespaces" = no ]; then
+        echo "Skipped, as they need the namespaces:" \
+            $(ctest --test-dir build -N -L namespaces | sed -n 's/^ *Test *#[0-9]*: //p')
+    fi
 }
 
 case "${1:-}" in

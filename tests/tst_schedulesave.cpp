@@ -20,11 +20,12 @@ QString documentsFile(const QString& name)
 }
 
 // The two schedule files and their backups.
+const QStringList fileNames{"orvane-swbc-sked.txt", "orvane-swbc-sked.bak", "extra-swbc-sked.txt", "extra-swbc-sked.bak"};
+
 QList<QByteArray> scheduleFiles()
 {
     QList<QByteArray> files;
-    for (const char* name :
-         {"orvane-swbc-sked.txt", "orvane-swbc-sked.bak", "extra-swbc-sked.txt", "extra-swbc-sked.bak"})
+    for (const QString& name : fileNames)
         files.append(ledraTest::readFile(documentsFile(name)));
     return files;
 }
@@ -142,13 +143,13 @@ private slots:
         QTest::addColumn<QList<QByteArray>>("after"); // the four files; a folder reads as empty
         const QString renameFailed = "Notice: Rename older file to .bak failed";
         const QString kept = "Notice: Backup found\nOld Backup not deleted\nOriginal not backed up\nDB file NOT saved";
-        const QString backedUp = "Notice: Backup found\nOld backup deleted\nOriginal Backed Up\nDB file NOT saved";
         const QString full = "No space left on device";
         QTest::newRow("read-only Documents")
             << "ro" << QStringList{renameFailed, cantSave("orvane", "Existing file %1 is not writable"), kept,
                                    renameFailed, cantSave("extra", "Existing file %1 is not writable"), kept}
             << oldFiles;
-        QTest::newRow("disk full") << "" << QStringList{cantSave("orvane", full), backedUp, cantSave("extra", full), backedUp}
+        // without Confirm: only the errors
+        QTest::newRow("disk full") << "" << QStringList{cantSave("orvane", full), cantSave("extra", full)}
                                    << QList<QByteArray>{oldFiles[0], oldFiles[0], oldFiles[2], oldFiles[2]};
         QTest::newRow("schedule file a folder")
             << "orvane-swbc-sked.txt"
@@ -167,19 +168,19 @@ private slots:
         QFETCH(QList<QByteArray>, after);
         // far more rows than a full folder has room for
         ledraTest::TestWindow t(QList<QStringList>(bigRows, fields(bigLine)));
-        t.window.ui->confirm->click();
+        if (!fault.isEmpty())
+            t.window.ui->confirm->click();
         const QByteArray folder = ledraTest::documentsFolder().toLocal8Bit();
         const bool mounted = !fault.contains('.');
         if (mounted && mount("tmpfs", folder, "tmpfs", 0, "size=64k") != 0)
             QSKIP("needs the test command's private mount namespace");
         const auto unmount = qScopeGuard([&] { mounted && umount(folder); });
-        const QStringList names{"orvane-swbc-sked.txt", "orvane-swbc-sked.bak", "extra-swbc-sked.txt", "extra-swbc-sked.bak"};
-        for (int file = 0; file < names.size(); ++file) {
-            QFile::remove(documentsFile(names[file]));
-            if (names[file] == fault)
+        for (int file = 0; file < fileNames.size(); ++file) {
+            QFile::remove(documentsFile(fileNames[file]));
+            if (fileNames[file] == fault)
                 QVERIFY(QDir().mkpath(documentsFile(fault) + "/inside"));
             else
-                ledraTest::writeFile(documentsFile(names[file]), oldFiles[file]);
+                ledraTest::writeFile(documentsFile(fileNames[file]), oldFiles[file]);
         }
         if (fault == "ro")
             QCOMPARE(mount(nullptr, folder, nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
@@ -187,7 +188,8 @@ private slots:
         QCOMPARE(save(t), 1);
         QCOMPARE(t.answerer.shown(), boxes);
         QCOMPARE(scheduleFiles(), after);
-        QCOMPARE(t.window.isWindowModified(), boxes.join("").contains("NOT saved"));
+        // only where both files were written is the table saved
+        QCOMPARE(t.window.isWindowModified(), after[0] != bigOrvane || after[2] != bigPelkin);
         QCOMPARE(t.rows().size(), bigRows);
     }
 

@@ -172,7 +172,8 @@ private slots:
             t.window.ui->confirm->click();
         const QByteArray folder = ledraTest::documentsFolder().toLocal8Bit();
         const bool mounted = !fault.contains('.');
-        if (mounted && mount("tmpfs", folder, "tmpfs", 0, "size=64k") != 0)
+        if (mounted && (qEnvironmentVariableIsSet("LEDRA_TEST_WITHOUT_NAMESPACES")
+                        || mount("tmpfs", folder, "tmpfs", 0, "size=64k") != 0))
             QSKIP("needs the test command's private mount namespace");
         const auto unmount = qScopeGuard([&] { mounted && umount(folder); });
         for (int file = 0; file < fileNames.size(); ++file) {

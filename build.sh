@@ -39,11 +39,61 @@ build() {
 
 # The tests broadcast datagrams and mount small file systems: they run in private user, mount
 # and network namespaces where only loopback exists and broadcasts come back to the test.
-run_tests() {
+in_namespaces() {
     unshare -rmn sh -ec '
         ip link set lo up
         ip route add broadcast 255.255.255.255 dev lo table local
-        cd build && ctest --output-on-failure -j2 --timeout 600'
+        exec "$@"' sh "$@"
+}
+
+# The names of a build folder's tests with the given label.
+tests_labelled() {
+    ctest --test-dir "$1" -N -L "$2" | sed -n 's/^ *Test *#[0-9]*: //p'
+}
+
+# One build folder's tests: all of them inside the namespaces; else those that need none, then
+# the others as <name>-alone, which skip their datagram and mount parts; then the skips by name.
+run_suite() {
+    local ctest=(ctest --test-dir "$1" --output-on-failure -j2 --timeout 600)
+    if [ "$namespaces" = yes ]; then
+        in_namespaces "${ctest[@]}" --label-exclude alone
+        return
+    fi
+    "${ctest[@]}" --label-exclude namespaces -V >"$1/tests-alone.log" 2>&1 \
+        || { grep -v '^[0-9]*: \(QWARN\|PASS\)' "$1/tests-alone.log"; return 1; }
+    grep -E '^(Total Test time|[0-9]+% tests passed)' "$1/tests-alone.log"
+    echo "Skipped in $1 for want of namespaces:" \
+        $(comm -23 <(tests_labelled "$1" namespaces | sort) <(tests_labelled "$1" alone | sed 's/-alone$//' | sort)) \
+        $(sed -n 's/^[0-9]*: SKIP *: \([A-Za-z]*::[A-Za-z_]*([^)]*)\).*/\1/p' "$1/tests-alone.log" | sed 's/::initTestCase()/ (all)/' | sort -u)
+}
+
+# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
+build_sanitized() {
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEDRA_WERROR=ON -DLEDRA_SANITIZE=ON
+    cmake --build build-asan -j"$(nproc)"
+}
+
+# The libFuzzer targets, which need clang.
+build_fuzzers() {
+    cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEDRA_WERROR=ON -DLEDRA_FUZZ=ON \
+        -DCMAKE_CXX_COMPILER=clang++-14
+    cmake --build build-fuzz -j"$(nproc)"
+}
+
+run_tests() {
+    # what only the tests need: clang with libFuzzer, and valgrind
+    packages+=(clang-14 libclang-rt-14-dev valgrind)
+    install_missing_packages
+    namespaces=yes
+    if ! in_namespaces true 2>/dev/null; then
+        namespaces=no
+        echo "Private namespaces refused (unshare -rmn): running only the tests that send no datagram and mount nothing."
+    fi
+    run_suite build
+    build_sanitized
+    run_suite build-asan
+    build_fuzzers
+    tests/fuzz/run.sh build-fuzz 60
 }
 
 # The .deb goes to build/; lintian then checks it and fails on errors.

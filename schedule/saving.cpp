@@ -6,7 +6,6 @@
 #include "wholefile.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QUndoStack>
@@ -75,22 +74,18 @@ bool MainWindow::savePass(const QString& fileBase, const QByteArray& bytes, QLis
     const QString backupPath = docsFolder + fileBase + QStringLiteral(".bak");
     const QString filePath = docsFolder + fileBase + QStringLiteral(".txt");
 
-    // The backup is a copy, so the file stays in place until its successor is complete.
+    // The backup is a copy that replaces the old backup in one step, so the file stays in place
+    // until its successor is complete and the old backup until the new one is.
     const bool backupFound = QFileInfo(backupPath).isFile();
+    const bool fileFound = QFileInfo::exists(filePath);
     bool backupCreated = false;
-    if (backupFound) {
-        // without a file to take its place, the old backup is the only earlier version left
-        if (QFileInfo::exists(filePath)) {
-            if (QFile::remove(backupPath))
-                oldBackupDeleted = 1;
-            if (QFile::copy(filePath, backupPath))
-                backedUp = 1;
-            else
-                showNotice(QStringLiteral("Rename older file to .bak failed"));
-        }
-    } else if (QFile::copy(filePath, backupPath)) {
+    // without a file to take its place, the old backup is the only earlier version left
+    if (fileFound && copyWholeFile(filePath, backupPath).isEmpty()) {
         backedUp = 1;
-        backupCreated = true;
+        oldBackupDeleted = backupFound ? 1 : 0;
+        backupCreated = !backupFound;
+    } else if (fileFound) {
+        showNotice(QStringLiteral("Rename older file to .bak failed"));
     }
 
     QString failure;

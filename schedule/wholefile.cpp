@@ -1,5 +1,6 @@
 #include "wholefile.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 QString writeWholeFile(const QString& path, const QByteArray& bytes)
@@ -15,4 +16,15 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes)
         written += count;
     }
     return file.commit() ? QString() : file.errorString();
+}
+
+QString copyWholeFile(const QString& from, const QString& to)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return source.errorString();
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError)
+        return source.errorString();
+    return writeWholeFile(to, bytes);
 }

@@ -2,6 +2,7 @@
 #include "testwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QDir>
 #include <QHelpEvent>
 #include <QMenuBar>
 #include <QProcess>
@@ -67,6 +68,8 @@ private slots:
     void settingsRoundTrip();
     void storedValues_data();
     void storedValues();
+    void unreadableStore_data();
+    void unreadableStore();
     void presets();
     void helpAndAbout_data();
     void helpAndAbout();
@@ -158,6 +161,40 @@ void TestApp::storedValues_data()
     QTest::newRow("check box 2") << QVariantMap{{"CONFIRMafterSAVE", 2}} << "271 USA|0 |133 E|9 NAm|0 |0 " << "----" << "CONFIRMafterSAVE=2";
     QTest::newRow("check box not a number") << QVariantMap{{"INTclear", "yes"}} << "271 USA|0 |133 E|9 NAm|0 |0 " << "----" << "INTclear=0";
     QTest::newRow("check box 1") << QVariantMap{{"SORTonSAVE", 1}} << "271 USA|0 |133 E|9 NAm|0 |0 " << "x---" << "SORTonSAVE=1";
+    QTest::newRow("huge index") << QVariantMap{{"INTto", "99999999999999999999"}} << "271 USA|0 |133 E|0 |0 |0 " << "----" << "INTto=0";
+    QTest::newRow("largest int") << QVariantMap{{"INTfor", 2147483647}} << "271 USA|-1 |133 E|9 NAm|0 |0 " << "----" << "INTfor=-1";
+    QTest::newRow("negative presets") << QVariantMap{{"INTpreset", 1}, {"DEFmode", -3}, {"DEFlang", "x"}}
+                                      << "0 |0 |0 |0 |0 |-1 " << "---x" << "DEFmode=-3";
+    QTest::newRow("port a text") << QVariantMap{{"QSudprxport", "port"}} << "271 USA|0 |133 E|9 NAm|0 |0 " << "----" << "QSudprxport=port";
+}
+
+void TestApp::unreadableStore_data()
+{
+    QTest::addColumn<QByteArray>("store"); // empty: a folder in its place
+    QTest::newRow("binary garbage") << QByteArray("\0\xff[\x01\n=\xfe\nINTto\0=5\n[[[\n\\\n", 21);
+    QTest::newRow("folder") << QByteArray();
+}
+
+void TestApp::unreadableStore()
+{
+    QFETCH(QByteArray, store);
+    ledraTest::FreshHome home;
+    const QString path = ledraTest::homeFolder() + "/.config/Morvath/Ledra.conf";
+    QFile::remove(path);
+    if (store.isEmpty())
+        QVERIFY(QDir().mkpath(path + "/inside"));
+    else
+        ledraTest::writeFile(path, store);
+    {
+        ModalAnswerer answerer;
+        MainWindow window;
+        QCOMPARE(dropDowns(window), "271 USA|0 |133 E|9 NAm|0 |0 ");
+        QCOMPARE(answerer.shown(), QStringList());
+    }
+    // a garbled store is written anew; a folder in its place is left alone
+    QCOMPARE(QFileInfo(path).isDir(), store.isEmpty());
+    QCOMPARE(storedSettings().contains("INTto=9"), !store.isEmpty());
+    QDir(path).removeRecursively();
 }
 
 void TestApp::storedValues()

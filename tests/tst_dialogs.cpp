@@ -88,6 +88,8 @@ private slots:
     void choosing_data();
     void choosing();
     void loading();
+    void badPickedFile_data();
+    void badPickedFile();
 };
 
 void TestDialogs::ports_data()
@@ -288,6 +290,54 @@ void TestDialogs::loading()
     QCOMPARE(ledraTest::readFile(documents + "/extra-swbc-sked.txt"),
              "6000;0100-0200;;CUB;Radio Havana;S;CAm;;\n9580;1000-1100;;AUS;Radio Australia;E;Pac;;\n");
     QCOMPARE(ledraTest::readFile(picked.path() + "/good.txt"), good);
+}
+
+void TestDialogs::badPickedFile_data()
+{
+    QTest::addColumn<QString>("kind"); // a file of the bytes, one that goes before the load, a folder, a device
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("box"); // %1: the picked path
+    QTest::addColumn<QList<QStringList>>("rows");
+    const QList<QStringList> kept{ledraTest::fields("1110;;;;Kept;;;;;")};
+    const QString refused = "error: Can't load Pelkin format file";
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage += char(i * 131 % 251);
+    const QByteArray good = "9580;;;;A;;;;;\n";
+    const QStringList goodRow = ledraTest::fields(good.trimmed());
+    QTest::newRow("binary garbage") << "file" << garbage << refused << kept;
+    QTest::newRow("binary after a good line") << "file" << good + QByteArray("\0\x01;\x7f\n", 5) << ""
+                                              << QList<QStringList>{goodRow, {QString(QChar(0)) + "\x01", "\x7f", "", "", "", "", "", "", ""}};
+    QTest::newRow("invalid UTF-8") << "file" << good + "\xff\xfe;\xc3(\n" << ""
+                                   << QList<QStringList>{goodRow, {"\u00ff\u00fe", "\u00c3(", "", "", "", "", "", "", ""}};
+    QTest::newRow("100 MB without a line break") << "file" << QByteArray(100 << 20, ';') << refused << kept;
+    QTest::newRow("gone before the load") << "gone" << good << "error: No such file or directory" << kept;
+    QTest::newRow("a folder") << "folder" << QByteArray() << "error: \"%1\" is not a regular file" << kept;
+    QTest::newRow("/dev/zero") << "device" << QByteArray() << "error: \"%1\" is not a regular file" << kept;
+}
+
+void TestDialogs::badPickedFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, box);
+    QFETCH(QList<QStringList>, rows);
+    ledraTest::TestWindow tw({ledraTest::fields("1110;;;;Kept;;;;;")});
+    QTemporaryDir picked;
+    const QString path = kind == "device" ? "/dev/zero" : picked.path() + "/picked.txt";
+    if (kind == "folder")
+        QVERIFY(QDir().mkpath(path));
+    else if (kind != "device")
+        ledraTest::writeFile(path, bytes);
+    load(tw, [&](filePicker* picker) {
+        picker->ui->path->setText(QFileInfo(path).path());
+        picker->ui->fileName->setText(QFileInfo(path).fileName());
+        if (kind == "gone")
+            QFile::remove(path);
+        picker->ui->buttonBox->button(QDialogButtonBox::Ok)->click();
+    });
+    QCOMPARE(tw.answerer.shown(), box.isEmpty() ? QStringList() : QStringList{box.arg(path)});
+    QCOMPARE(tw.rows(), rows);
 }
 
 LEDRA_TEST_MAIN(TestDialogs)

@@ -3,6 +3,7 @@
 #include "testwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QDir>
 #include <QNetworkDatagram>
 #include <QScopeGuard>
 #include <QUdpSocket>
@@ -19,11 +20,12 @@ QString documentsFile(const QString& name)
 }
 
 // The two schedule files and their backups.
+const QStringList fileNames{"orvane-swbc-sked.txt", "orvane-swbc-sked.bak", "extra-swbc-sked.txt", "extra-swbc-sked.bak"};
+
 QList<QByteArray> scheduleFiles()
 {
     QList<QByteArray> files;
-    for (const char* name :
-         {"orvane-swbc-sked.txt", "orvane-swbc-sked.bak", "extra-swbc-sked.txt", "extra-swbc-sked.bak"})
+    for (const QString& name : fileNames)
         files.append(ledraTest::readFile(documentsFile(name)));
     return files;
 }
@@ -48,6 +50,13 @@ const QString backupOnly = "Notice: Backup found\nOld Backup not deleted\nOrigin
                            "New DB file saved";
 const QString leftOut = "Notice: 1 row was not saved: the frequency is not a whole number above 0.\n"
                         "They stay in the table.";
+
+// the four files before a failed save, and a table too big for a full folder
+const QList<QByteArray> oldFiles{"1;;;;A;;;;;\n", "2;;;;B;;;;;\n", "3;;;;C;;;;\n", "4;;;;D;;;;\n"};
+const int bigRows = 2000;
+const QString bigLine = "14230;0000-2359;;USA;" + QString(40, 'x');
+const QByteArray bigOrvane = (bigLine + ";;;;;\n").toUtf8().repeated(bigRows);
+const QByteArray bigPelkin = (bigLine + ";;;;\n").toUtf8().repeated(bigRows);
 
 } // namespace
 
@@ -129,38 +138,60 @@ private slots:
 
     void failedSave_data()
     {
-        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("fault"); // a mount option, or the file replaced by a folder
         QTest::addColumn<QStringList>("boxes");
-        const QString notSaved = "Notice: Backup not found\nOld Backup not deleted\nOriginal not backed up\n"
-                                 "DB file NOT saved";
-        // the report only with Confirm, the error either way
+        QTest::addColumn<QList<QByteArray>>("after"); // the four files; a folder reads as empty
+        const QString renameFailed = "Notice: Rename older file to .bak failed";
+        const QString kept = "Notice: Backup found\nOld Backup not deleted\nOriginal not backed up\nDB file NOT saved";
         const QString full = "No space left on device";
         QTest::newRow("read-only Documents")
-            << true << QStringList{cantSave("orvane", "Existing file %1 is not writable"), notSaved,
-                                   cantSave("extra", "Read-only file system"), notSaved};
-        QTest::newRow("disk full") << false << QStringList{cantSave("orvane", full), cantSave("extra", full)};
+            << "ro" << QStringList{renameFailed, cantSave("orvane", "Existing file %1 is not writable"), kept,
+                                   renameFailed, cantSave("extra", "Existing file %1 is not writable"), kept}
+            << oldFiles;
+        // without Confirm: only the errors
+        QTest::newRow("disk full") << "" << QStringList{cantSave("orvane", full), cantSave("extra", full)}
+                                   << QList<QByteArray>{oldFiles[0], oldFiles[0], oldFiles[2], oldFiles[2]};
+        QTest::newRow("schedule file a folder")
+            << "orvane-swbc-sked.txt"
+            << QStringList{renameFailed, cantSave("orvane", "Filename refers to a directory"), kept, later}
+            << QList<QByteArray>{"", oldFiles[1], bigPelkin, oldFiles[2]};
+        QTest::newRow("backup a folder")
+            << "extra-swbc-sked.bak"
+            << QStringList{later, renameFailed,
+                           "Notice: Backup not found\nOld Backup not deleted\nOriginal not backed up\nNew DB file saved"}
+            << QList<QByteArray>{bigOrvane, oldFiles[0], bigPelkin, ""};
     }
     void failedSave()
     {
-        QFETCH(bool, readOnly);
+        QFETCH(QString, fault);
         QFETCH(QStringList, boxes);
-        // far more rows than the folder has room for
-        ledraTest::TestWindow t(QList<QStringList>(600, fields("14230;0000-2359;;USA;" + QString(40, 'x'))));
-        const QByteArray folder = ledraTest::documentsFolder().toLocal8Bit();
-        if (mount("tmpfs", folder, "tmpfs", 0, "size=16k") != 0)
-            QSKIP("needs the test command's private mount namespace");
-        const auto unmount = qScopeGuard([&] { umount(folder); });
-        const QByteArray old = "1;;;;A;;;;;\n";
-        ledraTest::writeFile(documentsFile("orvane-swbc-sked.txt"), old);
-        if (readOnly) {
-            QCOMPARE(mount(nullptr, folder, nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+        QFETCH(QList<QByteArray>, after);
+        // far more rows than a full folder has room for
+        ledraTest::TestWindow t(QList<QStringList>(bigRows, fields(bigLine)));
+        if (!fault.isEmpty())
             t.window.ui->confirm->click();
+        const QByteArray folder = ledraTest::documentsFolder().toLocal8Bit();
+        const bool mounted = !fault.contains('.');
+        if (mounted && (qEnvironmentVariableIsSet("LEDRA_TEST_WITHOUT_NAMESPACES")
+                        || mount("tmpfs", folder, "tmpfs", 0, "size=64k") != 0))
+            QSKIP("needs the test command's private mount namespace");
+        const auto unmount = qScopeGuard([&] { mounted && umount(folder); });
+        for (int file = 0; file < fileNames.size(); ++file) {
+            QFile::remove(documentsFile(fileNames[file]));
+            if (fileNames[file] == fault)
+                QVERIFY(QDir().mkpath(documentsFile(fault) + "/inside"));
+            else
+                ledraTest::writeFile(documentsFile(fileNames[file]), oldFiles[file]);
         }
+        if (fault == "ro")
+            QCOMPARE(mount(nullptr, folder, nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
         t.window.setWindowModified(true);
         QCOMPARE(save(t), 1);
         QCOMPARE(t.answerer.shown(), boxes);
-        QCOMPARE(scheduleFiles(), (QList<QByteArray>{old, readOnly ? QByteArray() : old, "", ""}));
-        QVERIFY(t.window.isWindowModified());
+        QCOMPARE(scheduleFiles(), after);
+        // only where both files were written is the table saved
+        QCOMPARE(t.window.isWindowModified(), after[0] != bigOrvane || after[2] != bigPelkin);
+        QCOMPARE(t.rows().size(), bigRows);
     }
 
     void latin1LettersKept()

@@ -21,7 +21,8 @@ class DatagramCollector : public QObject
 public:
     explicit DatagramCollector(quint16 port);
 
-    // True only where no network interface but loopback exists, so no datagram can leave.
+    // True only where no network interface but loopback exists, so no datagram can leave, and
+    // the test command has not said that it could make no namespaces.
     static bool insidePrivateNetwork();
 
     // Waits until count datagrams in all have arrived, or a second has passed without one.

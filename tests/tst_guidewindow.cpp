@@ -1,8 +1,10 @@
 #include "datagramcollector.h"
 #include "guidewindow.h"
 #include "onairdelegate.h"
+#include "rigctld.h"
 #include "testenv.h"
 #include "testwindow.h"
+#include "riglink.h"
 #include "ui_mainwindow.h"
 
 #include <QCheckBox>
@@ -62,6 +64,27 @@ void pick(QComboBox* box, const QString& code)
 {
     box->setCurrentIndex(box->findData(code));
 }
+
+// the station column of the guide's rows, top to bottom
+QStringList stations(GuideFixture& t)
+{
+    const QAbstractItemModel* rows = t.child<QTableView>("guideTable")->model();
+    QStringList names;
+    for (int row = 0; row < rows->rowCount(); ++row)
+        names.append(rows->index(row, 3).data().toString());
+    return names;
+}
+
+// on the air all day every day, but for the inactive one
+const QByteArray allDayFile = "kHz:75;\n"
+                              "9426;0000-2400;;CHN;CRI;E;As;;;;\n"
+                              "9418;0000-2400;;ROU;RRI;E;ME;g;;;\n"
+                              "9421;0000-2400;;ROU;RRI old;E;ME;g;8;;\n"
+                              "9424.5;0000-2400;;D;DW;E;Af;;;;\n"
+                              "9420;0000-2400;;GRC;ERT;Gr;Eu;a;;;\n"
+                              "6070;0000-2400;;D;DW;G;Eu;;;;\n"
+                              "9610;0000-2400;;ROU;RRI;E;ME;g; 8;;\n"
+                              "9610;0000-2400;;ROU;RRI;E;ME;g;1;;\n";
 
 } // namespace
 
@@ -195,6 +218,69 @@ private slots:
         for (int row = 0; row < 4; ++row)
             bold.append(OnAirDelegate::rowOnAir(table->index(row, 5), QDateTime(QDate(2025, 6, 16), QTime(12, 0), Qt::UTC)));
         QCOMPARE(bold, QList<bool>({true, false, true, false}));
+    }
+
+    void followReceiver()
+    {
+        LEDRA_REQUIRE_PRIVATE_NETWORK();
+        ledraTest::Rigctld rigctld;
+        LEDRA_START_RIGCTLD(rigctld);
+        GuideFixture t;
+        const QString path = ledraTest::homeFolder() + "/allday.csv";
+        ledraTest::writeFile(path, allDayFile);
+        QVERIFY(t.guide->openFile(path));
+        auto* follow = t.child<QCheckBox>("guideFollow");
+        QVERIFY(!follow->isVisible());
+        ledraTest::useHamlib(t.window, ledraTest::address(rigctld.port));
+        QVERIFY(follow->isVisible());
+        t.child<QTableView>("guideTable")->sortByColumn(3, Qt::AscendingOrder);
+        const QStringList sorted = stations(t);
+
+        ledraTest::rigctl(rigctld.port, {"F", "9420000"});
+        follow->setChecked(true);
+        QTRY_COMPARE(stations(t), QStringList({"ERT", "RRI", "DW"}));
+        QCOMPARE(t.child<QLabel>("guideReceiver")->text(), "Receiver: 9420 kHz");
+        // turned behind its back; the inactive record nearby never shows
+        ledraTest::rigctl(rigctld.port, {"F", "9425000"});
+        QTRY_COMPARE(stations(t), QStringList({"DW", "CRI", "ERT"}));
+        QCOMPARE(t.count(), "3 of 8 broadcasts");
+        pick(t.child<QComboBox>("guideLanguage"), "E");
+        QCOMPARE(stations(t), QStringList({"DW", "CRI"}));
+        pick(t.child<QComboBox>("guideLanguage"), "");
+
+        ledraTest::useHamlib(t.window, ledraTest::address(ledraTest::unusedPort()));
+        QTRY_VERIFY(t.child<QLabel>("guideReceiver")->text().endsWith(": IO error"));
+        follow->setChecked(false);
+        QCOMPARE(stations(t), sorted);
+        t.window.rigLink->setSettings(ReceiverSettings());
+        QVERIFY(!follow->isVisible());
+        QCOMPARE(t.answerer.shown(), QStringList());
+    }
+
+    void boldRowsPlainForInactive_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("guideOpen");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("inactive record") << "9421;0000-2400;;ROU;RRI old;E;ME;g;;" << true << false;
+        QTest::newRow("an active record too") << "9610;0000-2400;;ROU;RRI;E;ME;g;;" << true << true;
+        QTest::newRow("active record") << "9418;0000-2400;;ROU;RRI;E;ME;g;;" << true << true;
+        QTest::newRow("no season file") << "9421;0000-2400;;ROU;RRI old;E;ME;g;;" << false << true;
+    }
+    void boldRowsPlainForInactive()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, guideOpen);
+        QFETCH(bool, bold);
+        ledraTest::TestWindow t({fields(line)});
+        if (guideOpen) {
+            const QString path = ledraTest::homeFolder() + "/allday.csv";
+            ledraTest::writeFile(path, allDayFile);
+            t.window.ui->actionSeasonSchedule->trigger();
+            QVERIFY(t.window.findChild<GuideWindow*>("guideWindow")->openFile(path));
+        }
+        auto* delegate = qobject_cast<OnAirDelegate*>(t.window.ui->thetable->itemDelegate());
+        QCOMPARE(delegate->rowBold(t.window.ui->thetable->model()->index(0, 4), QDateTime::currentDateTimeUtc()), bold);
     }
 };
 

@@ -11,13 +11,13 @@ namespace {
 const int timeColumn = 1;
 const int daysColumn = 2;
 
-} // namespace
-
-bool OnAirDelegate::rowOnAir(const QModelIndex& index, const QDateTime& utc)
+bool rowOnAir(const QModelIndex& index, const QDateTime& utc)
 {
     return scheduleRowOnAir(index.sibling(index.row(), timeColumn).data().toString(),
                             index.sibling(index.row(), daysColumn).data().toString(), utc);
 }
+
+} // namespace
 
 void OnAirDelegate::setInactiveLines(QSet<QString> lines)
 {

@@ -15,9 +15,6 @@ class OnAirDelegate : public QStyledItemDelegate
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    // True when the row of the index holds a broadcast on the air at the UTC moment.
-    static bool rowOnAir(const QModelIndex& index, const QDateTime& utc);
-
     // the schedule lines, nine fields joined by ";", that are never shown bold
     void setInactiveLines(QSet<QString> lines);
     // True when the row is on the air at the UTC moment and is no inactive line.

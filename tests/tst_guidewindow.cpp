@@ -29,6 +29,17 @@ const QByteArray seasonFile = "kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Ln
                               "9420;0000-0100;;GRC;ERT;Gr;Eu;a;;;\r\n"
                               "15500;0600-0700;SaSu;D;Deutsche Welle;E;Af;;;;\r\n";
 
+// on the air all day every day, but for the inactive ones (P 8)
+const QByteArray allDayFile = "kHz:75;\n"
+                              "9426;0000-2400;;CHN;CRI;E;As;;;;\n"
+                              "9418;0000-2400;;ROU;RRI;E;ME;g;;;\n"
+                              "9421;0000-2400;;ROU;RRI old;E;ME;g;8;;\n"
+                              "9424.5;0000-2400;;D;DW;E;Af;;;;\n"
+                              "9420;0000-2400;;GRC;ERT;Gr;Eu;a;;;\n"
+                              "6070;0000-2400;;D;DW;G;Eu;;;;\n"
+                              "9610;0000-2400;;ROU;RRI;E;ME;g; 8;;\n"
+                              "9610;0000-2400;;ROU;RRI;E;ME;g;1;;\n";
+
 QString seasonPath()
 {
     return ledraTest::homeFolder() + "/season.csv";
@@ -37,10 +48,10 @@ QString seasonPath()
 // the main window on a fresh home with the guide open on the season file
 struct GuideFixture : ledraTest::TestWindow
 {
-    explicit GuideFixture(const QList<QStringList>& rows = {})
+    explicit GuideFixture(const QList<QStringList>& rows = {}, const QByteArray& file = seasonFile)
         : TestWindow(rows)
     {
-        ledraTest::writeFile(seasonPath(), seasonFile);
+        ledraTest::writeFile(seasonPath(), file);
         window.ui->actionSeasonSchedule->trigger();
         guide = window.findChild<GuideWindow*>("guideWindow");
         if (guide && guide->openFile(seasonPath()))
@@ -75,16 +86,6 @@ QStringList stations(GuideFixture& t)
     return names;
 }
 
-// on the air all day every day, but for the inactive one
-const QByteArray allDayFile = "kHz:75;\n"
-                              "9426;0000-2400;;CHN;CRI;E;As;;;;\n"
-                              "9418;0000-2400;;ROU;RRI;E;ME;g;;;\n"
-                              "9421;0000-2400;;ROU;RRI old;E;ME;g;8;;\n"
-                              "9424.5;0000-2400;;D;DW;E;Af;;;;\n"
-                              "9420;0000-2400;;GRC;ERT;Gr;Eu;a;;;\n"
-                              "6070;0000-2400;;D;DW;G;Eu;;;;\n"
-                              "9610;0000-2400;;ROU;RRI;E;ME;g; 8;;\n"
-                              "9610;0000-2400;;ROU;RRI;E;ME;g;1;;\n";
 
 } // namespace
 
@@ -213,10 +214,10 @@ private slots:
         ledraTest::TestWindow t({fields("9610;1200-1300;Mo-Fr;ROU;R;E;ME;;;"), fields("9610;1200-1300;SaSu;ROU;R;E;ME;;;"),
                                  fields("9610;2330-1230;Su;ROU;R;E;ME;;;"), fields("9610;;;ROU;R;E;ME;;;")});
         QAbstractItemModel* table = t.window.ui->thetable->model();
-        QVERIFY(qobject_cast<OnAirDelegate*>(t.window.ui->thetable->itemDelegate()));
+        auto* delegate = qobject_cast<OnAirDelegate*>(t.window.ui->thetable->itemDelegate());
         QList<bool> bold;
         for (int row = 0; row < 4; ++row)
-            bold.append(OnAirDelegate::rowOnAir(table->index(row, 5), QDateTime(QDate(2025, 6, 16), QTime(12, 0), Qt::UTC)));
+            bold.append(delegate->rowBold(table->index(row, 5), QDateTime(QDate(2025, 6, 16), QTime(12, 0), Qt::UTC)));
         QCOMPARE(bold, QList<bool>({true, false, true, false}));
     }
 
@@ -225,10 +226,7 @@ private slots:
         LEDRA_REQUIRE_PRIVATE_NETWORK();
         ledraTest::Rigctld rigctld;
         LEDRA_START_RIGCTLD(rigctld);
-        GuideFixture t;
-        const QString path = ledraTest::homeFolder() + "/allday.csv";
-        ledraTest::writeFile(path, allDayFile);
-        QVERIFY(t.guide->openFile(path));
+        GuideFixture t({}, allDayFile);
         auto* follow = t.child<QCheckBox>("guideFollow");
         QVERIFY(!follow->isVisible());
         ledraTest::useHamlib(t.window, ledraTest::address(rigctld.port));
@@ -260,25 +258,16 @@ private slots:
     void boldRowsPlainForInactive_data()
     {
         QTest::addColumn<QString>("line");
-        QTest::addColumn<bool>("guideOpen");
         QTest::addColumn<bool>("bold");
-        QTest::newRow("inactive record") << "9421;0000-2400;;ROU;RRI old;E;ME;g;;" << true << false;
-        QTest::newRow("an active record too") << "9610;0000-2400;;ROU;RRI;E;ME;g;;" << true << true;
-        QTest::newRow("active record") << "9418;0000-2400;;ROU;RRI;E;ME;g;;" << true << true;
-        QTest::newRow("no season file") << "9421;0000-2400;;ROU;RRI old;E;ME;g;;" << false << true;
+        QTest::newRow("inactive record") << "9421;0000-2400;;ROU;RRI old;E;ME;g;;" << false;
+        QTest::newRow("an active record too") << "9610;0000-2400;;ROU;RRI;E;ME;g;;" << true;
+        QTest::newRow("active record") << "9418;0000-2400;;ROU;RRI;E;ME;g;;" << true;
     }
     void boldRowsPlainForInactive()
     {
         QFETCH(QString, line);
-        QFETCH(bool, guideOpen);
         QFETCH(bool, bold);
-        ledraTest::TestWindow t({fields(line)});
-        if (guideOpen) {
-            const QString path = ledraTest::homeFolder() + "/allday.csv";
-            ledraTest::writeFile(path, allDayFile);
-            t.window.ui->actionSeasonSchedule->trigger();
-            QVERIFY(t.window.findChild<GuideWindow*>("guideWindow")->openFile(path));
-        }
+        GuideFixture t({fields(line)}, allDayFile);
         auto* delegate = qobject_cast<OnAirDelegate*>(t.window.ui->thetable->itemDelegate());
         QCOMPARE(delegate->rowBold(t.window.ui->thetable->model()->index(0, 4), QDateTime::currentDateTimeUtc()), bold);
     }

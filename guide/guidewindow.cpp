@@ -389,6 +389,8 @@ void GuideWindow::follow(bool on)
     receiverKhz = -1;
     ui->guideReceiver->setText(tr("Receiver: reading..."));
     ui->guideReceiver->setVisible(on);
+    // the rows come nearest first meanwhile; a header click still chooses the order for later
+    ui->guideTable->horizontalHeader()->setSortIndicatorShown(!on);
     if (on) {
         mainWindow->rigLink->readFrequency();
         followTimer->start();

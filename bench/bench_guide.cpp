@@ -1,8 +1,10 @@
 // Prints how long the season guide takes: reading a season schedule, showing it in the guide
 // window with the first paint, and one keystroke in its station filter at 16,000 and 100,000
-// records. Reads the real season schedules in the shared data folder when present.
+// records, and one step of Follow receiver (a new frequency read from the rig). Reads the real season schedules in the shared data folder when present.
+#include "guidemodel.h"
 #include "guidewindow.h"
 #include "mainwindow.h"
+#include "onair.h"
 #include "seasonrecord.h"
 #include "ui_mainwindow.h"
 
@@ -74,6 +76,7 @@ struct Figures
     double parse = 1e9;
     double shown = 1e9;
     QList<double> keystrokes[2]; // without and with "On air now"
+    QList<double> followSteps;
 };
 
 double median(QList<double> values)
@@ -123,6 +126,23 @@ void measure(MainWindow& main, const QString& path, const QByteArray& bytes)
             }
         }
     }
+    // Follow receiver: the rig answers a new frequency, the guide narrows to what is on the air
+    // within 5 kHz of it, nearest first
+    GuideModel model;
+    model.setRecords(parseSeasonFile(bytes).records);
+    GuideFilterModel near(&model);
+    SeasonFilter filter;
+    filter.atMoment = true;
+    filter.moment = airMoment(QDateTime(QDate(2025, 6, 16), QTime(12, 0), Qt::UTC));
+    for (double khz = 5900; khz < 6200; khz += 5) {
+        filter.ranges = {{khz - 5, khz + 5}};
+        timer.restart();
+        near.setFilter(filter, khz);
+        figures.followSteps.append(milliseconds(timer));
+    }
+    std::printf("%7d records  Follow receiver step median %5.1f ms (slowest %5.1f)\n", records,
+                median(figures.followSteps),
+                *std::max_element(figures.followSteps.begin(), figures.followSteps.end()));
     std::printf("%7d records  parse %6.1f ms  open and first paint %6.1f ms  filter keystroke median %5.1f ms "
                 "(slowest %5.1f), with On air now %5.1f ms (slowest %5.1f)\n",
                 records, figures.parse, figures.shown, median(figures.keystrokes[0]),

@@ -3,6 +3,7 @@
 #include "onair.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace {
@@ -133,9 +134,10 @@ GuideFilterModel::GuideFilterModel(GuideModel* source, QObject* parent)
     sourceReset();
 }
 
-void GuideFilterModel::setFilter(const SeasonFilter& filter)
+void GuideFilterModel::setFilter(const SeasonFilter& filter, double nearestKhz)
 {
     current = filter;
+    nearest = nearestKhz;
     refilter();
 }
 
@@ -156,11 +158,17 @@ void GuideFilterModel::refilter()
     shown.clear();
     rowOf.assign(size_t(records.size()), -1);
     for (int row : order) {
-        if (matches(records.at(row), current)) {
-            rowOf[size_t(row)] = int(shown.size());
+        if (matches(records.at(row), current))
             shown.push_back(row);
-        }
     }
+    // only the few rows left are sorted, so following a receiver stays cheap on a long file
+    if (nearest >= 0) {
+        std::stable_sort(shown.begin(), shown.end(), [&records, this](int first, int second) {
+            return std::abs(records.at(first).khz - nearest) < std::abs(records.at(second).khz - nearest);
+        });
+    }
+    for (size_t place = 0; place < shown.size(); ++place)
+        rowOf[size_t(shown[place])] = int(place);
     endResetModel();
 }
 

@@ -54,7 +54,9 @@ class GuideFilterModel : public QAbstractProxyModel
 public:
     explicit GuideFilterModel(GuideModel* source, QObject* parent = nullptr);
 
-    void setFilter(const SeasonFilter& filter);
+    // nearestKhz >= 0 puts the matching rows nearest that frequency first; the chosen sort
+    // order stays, and returns once the filter comes without a frequency
+    void setFilter(const SeasonFilter& filter, double nearestKhz = -1);
     int sourceRow(int row) const { return shown.at(size_t(row)); }
 
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
@@ -73,6 +75,7 @@ private:
 
     GuideModel* guide;
     SeasonFilter current;
+    double nearest = -1;
     int sortColumn = -1;
     Qt::SortOrder sortOrder = Qt::AscendingOrder;
     std::vector<int> order;     // every source row, in the chosen order

@@ -4,6 +4,9 @@
 #include "guidetimeline.h"
 #include "mainwindow.h"
 #include "onair.h"
+#include "onairdelegate.h"
+#include "riglink.h"
+#include "rigtuning.h"
 #include "scheduleformat.h"
 #include "ui_guidewindow.h"
 #include "ui_mainwindow.h"
@@ -27,6 +30,8 @@
 namespace {
 
 const int shownWarnings = 40;
+// how far from the receiver's frequency Follow receiver still shows a broadcast
+const double followKhz = 5;
 
 // the guide's own store, apart from the main window's settings
 QSettings guideSettings()
@@ -94,6 +99,7 @@ GuideWindow::GuideWindow(MainWindow* main)
     , filtered(new GuideFilterModel(model, this))
     , minuteTimer(new QTimer(this))
     , moment(QDateTime::currentDateTimeUtc())
+    , followTimer(new QTimer(this))
 {
     ui->setupUi(this);
     ui->guideTable->setModel(filtered);
@@ -120,6 +126,16 @@ GuideWindow::GuideWindow(MainWindow* main)
             &GuideWindow::showStationDay);
     connect(minuteTimer, &QTimer::timeout, this, [this] { showMoment(QDateTime::currentDateTimeUtc()); });
     minuteTimer->start(60 * 1000);
+
+    RigLink* rig = mainWindow->rigLink;
+    showFollow(rig->hamlibActive());
+    ui->guideReceiver->hide();
+    followTimer->setInterval(1000);
+    connect(rig, &RigLink::linkChanged, this, &GuideWindow::showFollow);
+    connect(ui->guideFollow, &QCheckBox::toggled, this, &GuideWindow::follow);
+    connect(followTimer, &QTimer::timeout, rig, &RigLink::readFrequency);
+    connect(rig, &RigLink::frequencyRead, this, &GuideWindow::showReceiverFrequency);
+    connect(rig, &RigLink::frequencyReadFailed, this, &GuideWindow::showReceiverFailure);
 
     const QString lastFile = guideSettings().value(QLatin1String(lastFileKey)).toString();
     if (!lastFile.isEmpty() && QFileInfo::exists(lastFile))
@@ -151,6 +167,7 @@ bool GuideWindow::openFile(const QString& path)
     model->setRecords(std::move(season.records));
     fillFilterBoxes();
     applyFilter();
+    showInactiveRowsPlain();
     ui->guideTable->resizeColumnsToContents();
     guideSettings().setValue(QLatin1String(lastFileKey), QFileInfo(path).absoluteFilePath());
     return true;
@@ -161,7 +178,7 @@ void GuideWindow::showMoment(const QDateTime& utc)
     moment = utc;
     model->setMoment(utc);
     ui->guideTimeline->setNow(minuteOfDay(utc));
-    if (ui->guideOnAir->isChecked())
+    if (ui->guideOnAir->isChecked() || following())
         applyFilter();
     else
         showStationDay();
@@ -178,6 +195,20 @@ void GuideWindow::dropEvent(QDropEvent* event)
 {
     event->acceptProposedAction();
     openFile(event->mimeData()->urls().first().toLocalFile());
+}
+
+void GuideWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (following())
+        followTimer->start();
+}
+
+// nobody looks at a hidden guide, so the rig is left alone meanwhile
+void GuideWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    followTimer->stop();
 }
 
 void GuideWindow::pickFile()
@@ -229,7 +260,13 @@ void GuideWindow::applyFilter()
     filter.country = ui->guideCountry->currentData().toString();
     filter.atMoment = ui->guideOnAir->isChecked();
     filter.moment = airMoment(moment);
-    filtered->setFilter(filter);
+    if (following() && receiverKhz >= 0) {
+        filter.ranges.append({receiverKhz - followKhz, receiverKhz + followKhz});
+        filter.atMoment = true;
+        filtered->setFilter(filter, receiverKhz);
+    } else {
+        filtered->setFilter(filter);
+    }
     showCount();
 }
 
@@ -322,4 +359,62 @@ void GuideWindow::addToSchedule()
                .arg(rows.size())
                .arg(skipped)
                .arg(rounded));
+}
+
+// A schedule line carries no persistence code, so the main window learns from the loaded file
+// which of its rows stand for inactive records.
+void GuideWindow::showInactiveRowsPlain()
+{
+    auto* delegate = qobject_cast<OnAirDelegate*>(mainWindow->ui->thetable->itemDelegate());
+    if (!delegate)
+        return;
+    delegate->setInactiveLines(inactiveOnlyLines(model->records()));
+    mainWindow->ui->thetable->viewport()->update();
+}
+
+bool GuideWindow::following() const
+{
+    return ui->guideFollow->isChecked();
+}
+
+void GuideWindow::showFollow(bool hamlib)
+{
+    if (!hamlib)
+        ui->guideFollow->setChecked(false);
+    ui->guideFollow->setVisible(hamlib);
+}
+
+void GuideWindow::follow(bool on)
+{
+    receiverKhz = -1;
+    ui->guideReceiver->setText(tr("Receiver: reading..."));
+    ui->guideReceiver->setVisible(on);
+    // the rows come nearest first meanwhile; a header click still chooses the order for later
+    ui->guideTable->horizontalHeader()->setSortIndicatorShown(!on);
+    if (on) {
+        mainWindow->rigLink->readFrequency();
+        followTimer->start();
+    } else {
+        followTimer->stop();
+        applyFilter();
+    }
+}
+
+void GuideWindow::showReceiverFrequency(double hz)
+{
+    if (!following())
+        return;
+    ui->guideReceiver->setText(tr("Receiver: %1 kHz").arg(khzText(hz)));
+    // the same frequency read again changes nothing, so a resting knob costs no refilter
+    if (hz / 1000 != receiverKhz) {
+        receiverKhz = hz / 1000;
+        applyFilter();
+    }
+}
+
+void GuideWindow::showReceiverFailure(const QString& error)
+{
+    if (!following())
+        return;
+    ui->guideReceiver->setText(tr("Receiver: %1").arg(error));
 }

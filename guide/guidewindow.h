@@ -12,6 +12,8 @@ class MainWindow;
 class QComboBox;
 class QDragEnterEvent;
 class QDropEvent;
+class QHideEvent;
+class QShowEvent;
 class QModelIndex;
 class QTimer;
 class Ui_GuideWindow;
@@ -35,6 +37,8 @@ public:
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void pickFile();
@@ -46,6 +50,14 @@ private:
     void tune();
     void tuneRow(int sourceRow);
     void addToSchedule();
+    void showInactiveRowsPlain();
+
+    // Follow receiver: the rig's frequency read once a second narrows the guide to it
+    bool following() const;
+    void showFollow(bool hamlib);
+    void follow(bool on);
+    void showReceiverFrequency(double hz);
+    void showReceiverFailure(const QString& error);
 
     Ui_GuideWindow* ui;
     MainWindow* mainWindow;
@@ -53,4 +65,6 @@ private:
     GuideFilterModel* filtered;
     QTimer* minuteTimer;
     QDateTime moment;
+    QTimer* followTimer;
+    double receiverKhz = -1;   // while following, once the rig has answered
 };

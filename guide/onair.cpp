@@ -113,3 +113,21 @@ QString statusText(const SeasonRecord& record, const QDateTime& utc)
         parts.append(QStringLiteral("irregular"));
     return parts.join(QStringLiteral(", "));
 }
+
+QSet<QString> inactiveOnlyLines(const QList<SeasonRecord>& records)
+{
+    QSet<QString> lines;
+    QSet<QString> inactiveKhz;
+    for (const SeasonRecord& record : records) {
+        if (record.inactive) {
+            lines.insert(scheduleFields(record).join(QLatin1Char(';')));
+            inactiveKhz.insert(roundedKhz(record.khz));
+        }
+    }
+    // only active records on an inactive one's frequency can share its line
+    for (const SeasonRecord& record : records) {
+        if (!record.inactive && !lines.isEmpty() && inactiveKhz.contains(roundedKhz(record.khz)))
+            lines.remove(scheduleFields(record).join(QLatin1Char(';')));
+    }
+    return lines;
+}

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QSet>
 
 // A UTC moment taken apart once, so that many records are checked against it quickly.
 struct AirMoment
@@ -41,3 +42,7 @@ bool scheduleRowOnAir(QStringView time, QStringView days, const QDateTime& utc);
 // The guide's status of a record at the moment: "inactive", or "on air (25 min left)" or
 // "starts in 40 min", followed by ", irregular" when its days cannot be read; else empty.
 QString statusText(const SeasonRecord& record, const QDateTime& utc);
+
+// The schedule lines (nine fields joined by ";") of the file's inactive records that no active
+// record of the file converts to as well.
+QSet<QString> inactiveOnlyLines(const QList<SeasonRecord>& records);

@@ -1,6 +1,9 @@
 #include "onairdelegate.h"
 
 #include "onair.h"
+#include "scheduleformat.h"
+
+#include <QStringList>
 
 namespace {
 
@@ -8,17 +11,34 @@ namespace {
 const int timeColumn = 1;
 const int daysColumn = 2;
 
-} // namespace
-
-bool OnAirDelegate::rowOnAir(const QModelIndex& index, const QDateTime& utc)
+bool rowOnAir(const QModelIndex& index, const QDateTime& utc)
 {
     return scheduleRowOnAir(index.sibling(index.row(), timeColumn).data().toString(),
                             index.sibling(index.row(), daysColumn).data().toString(), utc);
 }
 
+} // namespace
+
+void OnAirDelegate::setInactiveLines(QSet<QString> lines)
+{
+    inactiveLines = std::move(lines);
+}
+
+bool OnAirDelegate::rowBold(const QModelIndex& index, const QDateTime& utc) const
+{
+    if (!rowOnAir(index, utc))
+        return false;
+    if (inactiveLines.isEmpty())
+        return true;
+    QStringList cells;
+    for (int column = 0; column < orvaneColumns; ++column)
+        cells.append(index.sibling(index.row(), column).data().toString());
+    return !inactiveLines.contains(cells.join(QLatin1Char(';')));
+}
+
 void OnAirDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    if (!rowOnAir(index, QDateTime::currentDateTimeUtc())) {
+    if (!rowBold(index, QDateTime::currentDateTimeUtc())) {
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QDateTime>
+#include <QSet>
+#include <QString>
 #include <QStyledItemDelegate>
 
 // Paints the schedule rows whose broadcast is on the air now in bold. It decides per painted
 // row, from that row's time and days cells, so loading and sorting a long table cost nothing.
+// Rows that the guide's season file knows only as inactive records stay plain.
 class OnAirDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -12,8 +15,13 @@ class OnAirDelegate : public QStyledItemDelegate
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    // True when the row of the index holds a broadcast on the air at the UTC moment.
-    static bool rowOnAir(const QModelIndex& index, const QDateTime& utc);
+    // the schedule lines, nine fields joined by ";", that are never shown bold
+    void setInactiveLines(QSet<QString> lines);
+    // True when the row is on the air at the UTC moment and is no inactive line.
+    bool rowBold(const QModelIndex& index, const QDateTime& utc) const;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    QSet<QString> inactiveLines;
 };

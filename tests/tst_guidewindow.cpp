@@ -1,8 +1,10 @@
 #include "datagramcollector.h"
 #include "guidewindow.h"
 #include "onairdelegate.h"
+#include "rigctld.h"
 #include "testenv.h"
 #include "testwindow.h"
+#include "riglink.h"
 #include "ui_mainwindow.h"
 
 #include <QCheckBox>
@@ -27,6 +29,17 @@ const QByteArray seasonFile = "kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Ln
                               "9420;0000-0100;;GRC;ERT;Gr;Eu;a;;;\r\n"
                               "15500;0600-0700;SaSu;D;Deutsche Welle;E;Af;;;;\r\n";
 
+// on the air all day every day, but for the inactive ones (P 8)
+const QByteArray allDayFile = "kHz:75;\n"
+                              "9426;0000-2400;;CHN;CRI;E;As;;;;\n"
+                              "9418;0000-2400;;ROU;RRI;E;ME;g;;;\n"
+                              "9421;0000-2400;;ROU;RRI old;E;ME;g;8;;\n"
+                              "9424.5;0000-2400;;D;DW;E;Af;;;;\n"
+                              "9420;0000-2400;;GRC;ERT;Gr;Eu;a;;;\n"
+                              "6070;0000-2400;;D;DW;G;Eu;;;;\n"
+                              "9610;0000-2400;;ROU;RRI;E;ME;g; 8;;\n"
+                              "9610;0000-2400;;ROU;RRI;E;ME;g;1;;\n";
+
 QString seasonPath()
 {
     return ledraTest::homeFolder() + "/season.csv";
@@ -35,10 +48,10 @@ QString seasonPath()
 // the main window on a fresh home with the guide open on the season file
 struct GuideFixture : ledraTest::TestWindow
 {
-    explicit GuideFixture(const QList<QStringList>& rows = {})
+    explicit GuideFixture(const QList<QStringList>& rows = {}, const QByteArray& file = seasonFile)
         : TestWindow(rows)
     {
-        ledraTest::writeFile(seasonPath(), seasonFile);
+        ledraTest::writeFile(seasonPath(), file);
         window.ui->actionSeasonSchedule->trigger();
         guide = window.findChild<GuideWindow*>("guideWindow");
         if (guide && guide->openFile(seasonPath()))
@@ -62,6 +75,17 @@ void pick(QComboBox* box, const QString& code)
 {
     box->setCurrentIndex(box->findData(code));
 }
+
+// the station column of the guide's rows, top to bottom
+QStringList stations(GuideFixture& t)
+{
+    const QAbstractItemModel* rows = t.child<QTableView>("guideTable")->model();
+    QStringList names;
+    for (int row = 0; row < rows->rowCount(); ++row)
+        names.append(rows->index(row, 3).data().toString());
+    return names;
+}
+
 
 } // namespace
 
@@ -190,11 +214,62 @@ private slots:
         ledraTest::TestWindow t({fields("9610;1200-1300;Mo-Fr;ROU;R;E;ME;;;"), fields("9610;1200-1300;SaSu;ROU;R;E;ME;;;"),
                                  fields("9610;2330-1230;Su;ROU;R;E;ME;;;"), fields("9610;;;ROU;R;E;ME;;;")});
         QAbstractItemModel* table = t.window.ui->thetable->model();
-        QVERIFY(qobject_cast<OnAirDelegate*>(t.window.ui->thetable->itemDelegate()));
+        auto* delegate = qobject_cast<OnAirDelegate*>(t.window.ui->thetable->itemDelegate());
         QList<bool> bold;
         for (int row = 0; row < 4; ++row)
-            bold.append(OnAirDelegate::rowOnAir(table->index(row, 5), QDateTime(QDate(2025, 6, 16), QTime(12, 0), Qt::UTC)));
+            bold.append(delegate->rowBold(table->index(row, 5), QDateTime(QDate(2025, 6, 16), QTime(12, 0), Qt::UTC)));
         QCOMPARE(bold, QList<bool>({true, false, true, false}));
+    }
+
+    void followReceiver()
+    {
+        LEDRA_REQUIRE_PRIVATE_NETWORK();
+        ledraTest::Rigctld rigctld;
+        LEDRA_START_RIGCTLD(rigctld);
+        GuideFixture t({}, allDayFile);
+        auto* follow = t.child<QCheckBox>("guideFollow");
+        QVERIFY(!follow->isVisible());
+        ledraTest::useHamlib(t.window, ledraTest::address(rigctld.port));
+        QVERIFY(follow->isVisible());
+        t.child<QTableView>("guideTable")->sortByColumn(3, Qt::AscendingOrder);
+        const QStringList sorted = stations(t);
+
+        ledraTest::rigctl(rigctld.port, {"F", "9420000"});
+        follow->setChecked(true);
+        QTRY_COMPARE(stations(t), QStringList({"ERT", "RRI", "DW"}));
+        QCOMPARE(t.child<QLabel>("guideReceiver")->text(), "Receiver: 9420 kHz");
+        // turned behind its back; the inactive record nearby never shows
+        ledraTest::rigctl(rigctld.port, {"F", "9425000"});
+        QTRY_COMPARE(stations(t), QStringList({"DW", "CRI", "ERT"}));
+        QCOMPARE(t.count(), "3 of 8 broadcasts");
+        pick(t.child<QComboBox>("guideLanguage"), "E");
+        QCOMPARE(stations(t), QStringList({"DW", "CRI"}));
+        pick(t.child<QComboBox>("guideLanguage"), "");
+
+        ledraTest::useHamlib(t.window, ledraTest::address(ledraTest::unusedPort()));
+        QTRY_VERIFY(t.child<QLabel>("guideReceiver")->text().endsWith(": IO error"));
+        follow->setChecked(false);
+        QCOMPARE(stations(t), sorted);
+        t.window.rigLink->setSettings(ReceiverSettings());
+        QVERIFY(!follow->isVisible());
+        QCOMPARE(t.answerer.shown(), QStringList());
+    }
+
+    void boldRowsPlainForInactive_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("inactive record") << "9421;0000-2400;;ROU;RRI old;E;ME;g;;" << false;
+        QTest::newRow("an active record too") << "9610;0000-2400;;ROU;RRI;E;ME;g;;" << true;
+        QTest::newRow("active record") << "9418;0000-2400;;ROU;RRI;E;ME;g;;" << true;
+    }
+    void boldRowsPlainForInactive()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, bold);
+        GuideFixture t({fields(line)}, allDayFile);
+        auto* delegate = qobject_cast<OnAirDelegate*>(t.window.ui->thetable->itemDelegate());
+        QCOMPARE(delegate->rowBold(t.window.ui->thetable->model()->index(0, 4), QDateTime::currentDateTimeUtc()), bold);
     }
 };
 

@@ -1,53 +1,27 @@
 #include "datagramcollector.h"
 #include "receiverdialog.h"
 #include "riglink.h"
+#include "rigctld.h"
 #include "testenv.h"
 #include "testwindow.h"
 #include "ui_mainwindow.h"
 #include "ui_receiverdialog.h"
 
 #include <QDialogButtonBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTcpServer>
 #include <QTcpSocket>
 
+using ledraTest::address;
 using ledraTest::fields;
+using ledraTest::rigctl;
+using ledraTest::unusedPort;
+using ledraTest::useHamlib;
 
 namespace {
-
-QString address(quint16 port)
-{
-    return "127.0.0.1:" + QString::number(port);
-}
-
-quint16 unusedPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost);
-    return server.serverPort();
-}
-
-// rigctl's answers through the network model: frequency and mode, each on a line of its own.
-QStringList rigctl(quint16 port, const QStringList& commands)
-{
-    QProcess process;
-    process.start("rigctl", QStringList{"-m", "2", "-r", address(port)} + commands);
-    process.waitForFinished();
-    return QString::fromLatin1(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-}
-
-void useHamlib(MainWindow& window, const QString& port)
-{
-    ReceiverSettings settings;
-    settings.hamlib = true;
-    settings.hamlibPort = port;
-    window.rigLink->setSettings(settings);
-}
 
 // Opens Settings > Receiver..., lets drive work on the dialog, then closes it.
 void openReceiverDialog(ledraTest::TestWindow& t, const std::function<void(ReceiverDialog*)>& drive)
@@ -65,31 +39,15 @@ void openReceiverDialog(ledraTest::TestWindow& t, const std::function<void(Recei
 class TestReceiver : public QObject
 {
     Q_OBJECT
-    QProcess rigctld;
+    ledraTest::Rigctld rigctld;
     quint16 rigPort = 0;
 
 private slots:
     void initTestCase()
     {
         LEDRA_REQUIRE_PRIVATE_NETWORK();
-        if (QStandardPaths::findExecutable("rigctld").isEmpty())
-            QSKIP("rigctld is not installed (Debian package libhamlib-utils): the Hamlib link goes untested");
-        // Hamlib's dummy rig behind rigctld, as a real rig would be
-        rigPort = unusedPort();
-        rigctld.start("rigctld", {"-m", "1", "-T", "127.0.0.1", "-t", QString::number(rigPort)});
-        QVERIFY2(rigctld.waitForStarted(), qPrintable(rigctld.errorString()));
-        QTcpSocket probe;
-        for (int attempt = 0; attempt < 100 && probe.state() != QAbstractSocket::ConnectedState; ++attempt) {
-            probe.connectToHost(QHostAddress::LocalHost, rigPort);
-            if (!probe.waitForConnected(100))
-                QTest::qWait(100);
-        }
-        QVERIFY2(probe.state() == QAbstractSocket::ConnectedState, "rigctld does not listen");
-    }
-    void cleanupTestCase()
-    {
-        rigctld.kill();
-        rigctld.waitForFinished();
+        LEDRA_START_RIGCTLD(rigctld);
+        rigPort = rigctld.port;
     }
     void init()
     {

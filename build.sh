@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Ledra and then starts it (./build.sh run), runs every test (./build.sh test) or makes
 # the Debian package (./build.sh package).
 set -euo pipefail

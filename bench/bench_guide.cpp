@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints how long the season guide takes: reading a season schedule, showing it in the guide
 // window with the first paint, and one keystroke in its station filter at 16,000 and 100,000
 // records, and one step of Follow receiver (a new frequency read from the rig). Reads the real season schedules in the shared data folder when present.

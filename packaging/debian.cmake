@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Manual pages, the copyright file and the Debian package (cpack -G DEB in the build folder).
 
 # manual pages and the change log are installed compressed, without a time stamp (gzip -n)

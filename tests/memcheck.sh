@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one start, add, delete, sort, save and quit cycle under valgrind memcheck; fails on any
 # memory error and on any leak that is definitely lost.
 #   tests/memcheck.sh path/to/ledra_cycle

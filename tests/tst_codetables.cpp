@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the code tables that fill the main window's drop-downs. The users' settings keep
 // drop-down positions, so a row may never move: each code list below is its table's fixed
 // order, and a moved row makes the comparison fail at its position.

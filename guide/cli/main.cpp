@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ledra-sked: prints the broadcasts of a season schedule that match the options as schedule
 // lines, ready to be appended to the schedule file.
 #include "onair.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target of a fuzz build folder on its seed corpus and fails on the first crash.
 #   tests/fuzz/run.sh [build folder] [seconds for all targets together]
 # The test command gives them 60 seconds; a longer hunt: tests/fuzz/run.sh build-fuzz 3600

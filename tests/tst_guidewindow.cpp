@@ -151,6 +151,11 @@ private slots:
         QCOMPARE(t.answerer.shown(),
                  QStringList{"Notice: Added to the schedule: 3\nSkipped, already in it: 1\nRounded to whole kHz: 1"});
         QVERIFY(t.window.isWindowModified());
+        // one step of the Edit menu takes all three back
+        QCOMPARE(t.window.ui->actionUndo->text(), "Undo Add to schedule");
+        t.window.ui->actionUndo->trigger();
+        QCOMPARE(t.rows(), QList<QStringList>({there}));
+        QVERIFY(!t.window.isWindowModified());
     }
 
     void tuneSendsTheDatagrams()

@@ -183,6 +183,10 @@ int parseDayMonth(QStringView text)
     return validDate(date.mid(2).toInt(), date.left(2).toInt());
 }
 
+namespace {
+const double highestKhz = 300e6;
+}
+
 SeasonFile parseSeasonFile(const QByteArray& bytes)
 {
     SeasonFile file;
@@ -211,7 +215,8 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
         }
         bool readable = false;
         record.khz = record.field(KhzField).trimmed().toDouble(&readable);
-        if (!readable || record.khz <= 0) {
+        // above any radio frequency a number is a typing error, and it would not round to whole kHz
+        if (!readable || !(record.khz > 0 && record.khz <= highestKhz)) {
             skip(QStringLiteral("unreadable frequency \"%1\"").arg(record.field(KhzField).toString()));
             continue;
         }

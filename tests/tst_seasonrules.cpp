@@ -132,6 +132,10 @@ private slots:
             << "9400;0000-0100;;ROU;D;E;Eu;k;;\n3 skipped, 1 impossible\n"
                "line 2: skipped, fewer than eleven fields\nline 3: skipped, unreadable time \"2500-0100\"\n"
                "line 4: skipped, unreadable frequency \"x\"\nline 5: impossible date \"3002\" applies no limit";
+        QTest::newRow("no radio frequency")
+            << header + "\nnan;0000-0100;;ROU;N;E;Eu;k;1;;\n1e300;0000-0100;;ROU;H;E;Eu;k;1;;\n"
+            << "2 skipped, 0 impossible\nline 2: skipped, unreadable frequency \"nan\"\n"
+               "line 3: skipped, unreadable frequency \"1e300\"";
         QTest::newRow("not a season file") << QByteArray("9400;0000-2400;;ROU;R;E;Eu;k;1;;\n")
                                            << "refused\n0 skipped, 0 impossible\n";
     }

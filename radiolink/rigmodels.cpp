@@ -4,6 +4,7 @@
 #include <hamlib/rig.h>
 
 #include <algorithm>
+#include <clocale>
 
 namespace {
 
@@ -35,6 +36,10 @@ void loadHamlibBackends()
 {
     // Hamlib registers a model again at every load, so the backends are loaded once per process
     static const bool loaded = [] {
+        // Opening a rig saves the name of the numeric locale, switches to "C" and puts the saved
+        // name back; the C library frees that name at the switch unless it is "C" already, so
+        // the restore would read freed memory. Numbers in Qt do not depend on it.
+        std::setlocale(LC_NUMERIC, "C");
         rig_set_debug(RIG_DEBUG_NONE);
         rig_load_all_backends();
         return true;

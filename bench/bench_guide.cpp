@@ -159,6 +159,7 @@ int main(int argc, char* argv[])
     QTemporaryDir home;
     qputenv("HOME", QFile::encodeName(home.path()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/.config")));
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QDir(home.path()).mkdir(QStringLiteral("Documents"));
     // no schedule file yet: the main window writes its sample and says so; answer it

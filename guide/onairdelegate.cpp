@@ -47,3 +47,10 @@ void OnAirDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     bold.font.setBold(true);
     QStyledItemDelegate::paint(painter, bold, index);
 }
+
+QSize OnAirDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QStyleOptionViewItem bold = option;
+    bold.font.setBold(true);
+    return QStyledItemDelegate::sizeHint(bold, index);
+}

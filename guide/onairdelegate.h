@@ -22,6 +22,8 @@ public:
     bool rowBold(const QModelIndex& index, const QDateTime& utc) const;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // as wide as the bold text, so a row that goes on the air keeps its texts whole
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
     QSet<QString> inactiveLines;

@@ -7,6 +7,8 @@ cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev iproute2 util-linux mount
           pkg-config libhamlib-dev libhamlib-utils desktop-file-utils appstream mandoc)
+# what only the tests need: clang with libFuzzer, and valgrind
+test_tools=(clang-14 libclang-rt-14-dev valgrind)
 # making and checking the package: dpkg-shlibdeps, file (used by CPack) and lintian
 package_tools=(dpkg-dev file lintian)
 
@@ -82,9 +84,6 @@ build_fuzzers() {
 }
 
 run_tests() {
-    # what only the tests need: clang with libFuzzer, and valgrind
-    packages+=(clang-14 libclang-rt-14-dev valgrind)
-    install_missing_packages
     namespaces=yes
     if ! in_namespaces true 2>/dev/null; then
         namespaces=no
@@ -106,7 +105,7 @@ make_package() {
 
 case "${1:-}" in
     run)     install_missing_packages "${packages[@]}"; build; exec ./build/ledra ;;
-    test)    install_missing_packages "${packages[@]}"; build; run_tests ;;
+    test)    install_missing_packages "${packages[@]}" "${test_tools[@]}"; build; run_tests ;;
     package) install_missing_packages "${packages[@]}" "${package_tools[@]}"; build; make_package ;;
     *)       echo "usage: $0 run|test|package" >&2; exit 2 ;;
 esac

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Times the main window's actions on schedules of every size against what plain Qt needs for
 // the same work in the same process, and prints one table. bench/README.md shows how to run it.
-#include "codes.h"
+#include "codetable.h"
 #include "mainwindow.h"
 #include "scheduleformat.h"
 #include "ui_mainwindow.h"

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "codes.h"
 
+#include "codetable.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QIcon>
-#include <QTextStream>
 #include <QVariant>
 
 namespace {
@@ -20,25 +19,6 @@ void fillComboBox(QComboBox* box, const QString& tablePath)
 }
 
 } // namespace
-
-QList<CodeRow> readCodeTable(const QString& path)
-{
-    QList<CodeRow> rows;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return rows;
-    QTextStream in(&file);
-    in.setEncoding(QStringConverter::Utf8);
-    in.readLine(); // column names
-    while (!in.atEnd()) {
-        const QString line = in.readLine();
-        const int tab = line.indexOf(QLatin1Char('\t'));
-        if (tab < 0)
-            continue;
-        rows.append({line.left(tab), line.mid(tab + 1)});
-    }
-    return rows;
-}
 
 codes::codes() = default;
 

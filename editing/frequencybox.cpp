@@ -3,15 +3,15 @@
 
 #include "entryrules.h"
 #include "frequencycolumn.h"
+#include "frequencyreadings.h"
 #include "ui_mainwindow.h"
 
 #include <QItemSelectionModel>
 
 void MainWindow::on_leFreq_textChanged(QString text)
 {
-    bool ok = false;
-    const int frequency = text.toInt(&ok, 10);
-    if (!ok) {
+    const qint64 frequency = wholeKhz(text);
+    if (frequency == noFrequency) {
         if (!text.isEmpty())
             ui->leFreq->setText(QString());
         return;

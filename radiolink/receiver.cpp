@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 
+#include "frequencyreadings.h"
 #include "receiverdialog.h"
 #include "riglink.h"
 #include "rigtuning.h"
@@ -32,7 +33,7 @@ void MainWindow::on_actionReceiver_triggered()
 
 void MainWindow::tuneRig(const QString& khz, const QString& modeCode)
 {
-    const double hz = frequencyHz(khz);
+    const double hz = tuningHz(khz);
     const QString modeName = hamlibModeName(modeCode);
     if (hz <= 0) {
         showReceiverFailure(QStringLiteral("\"%1\" is not a frequency in kHz").arg(khz));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 
+#include "datagram.h"
 #include "riglink.h"
 
 #include <QMessageBox>
@@ -25,7 +26,6 @@ void MainWindow::tuneReceiver(const QString& khz, const QString& modeCode)
         tuneRig(khz, modeCode);
         return;
     }
-    if (!modeCode.isEmpty())
-        sender.broadcastDatagram(QStringLiteral("mode:") + modeCode);
-    sender.broadcastDatagram(QStringLiteral("ofreq:") + khz + QStringLiteral("000"));
+    for (const QString& text : tuneDatagrams(khz, modeCode))
+        sender.broadcastDatagram(text);
 }

@@ -1,29 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frequencycolumn.h"
 
+#include "frequencyreadings.h"
+
 #include <QTableWidget>
 
 #include <algorithm>
-#include <numeric>
-
-qint64 frequencyValue(QStringView text)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    return ok ? value : noFrequency;
-}
-
-QList<int> frequencyOrder(const QList<qint64>& frequencies)
-{
-    QList<int> order(frequencies.size());
-    std::iota(order.begin(), order.end(), 0);
-    const auto key = [&frequencies](int row) {
-        const qint64 frequency = frequencies.at(row);
-        return frequency == noFrequency ? 0 : frequency;
-    };
-    std::stable_sort(order.begin(), order.end(), [&key](int first, int second) { return key(first) < key(second); });
-    return order;
-}
 
 FrequencyColumn::FrequencyColumn(QTableWidget* table)
     : QObject(table)
@@ -75,7 +57,7 @@ void FrequencyColumn::readRows(int first, int count)
     const int end = std::min(first + count, int(frequencies.size()));
     for (int row = first; row < end; ++row) {
         const QTableWidgetItem* item = table->item(row, 0);
-        frequencies[row] = item ? frequencyValue(item->text()) : noFrequency;
+        frequencies[row] = item ? wholeKhz(item->text()) : noFrequency;
     }
 }
 

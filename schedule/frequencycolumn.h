@@ -3,24 +3,12 @@
 
 #include <QList>
 #include <QObject>
-#include <QStringView>
-
-#include <limits>
 
 class QTableWidget;
 
-// A frequency cell read as everywhere in the program: the whole number it holds (base 10), or
-// noFrequency when it holds none.
-const qint64 noFrequency = std::numeric_limits<qint64>::min();
-qint64 frequencyValue(QStringView text);
-
-// The row order of Sort and Save: rising frequency, a row without one counting as 0, rows of
-// equal frequency in their present order.
-QList<int> frequencyOrder(const QList<qint64>& frequencies);
-
-// The frequencies of the table's first column, one per row, kept in step with the table through
-// its model's signals, so that sorting, saving and the frequency box never parse a cell again.
-// Fills that keep the model quiet report their rows themselves.
+// The whole kHz (wholeKhz) of the table's first column, one per row, kept in step with the table
+// through its model's signals, so that sorting, saving and the frequency box never parse a cell
+// again. Fills that keep the model quiet report their rows themselves.
 class FrequencyColumn : public QObject
 {
 public:

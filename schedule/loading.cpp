@@ -6,7 +6,6 @@
 #include "waitcursor.h"
 #include "wholefile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QUndoStack>
@@ -55,37 +54,20 @@ void MainWindow::getdbfile(QString path)
     // only a missing start-up file is replaced by the sample; an unreadable one is kept as it is
     if (!picked && !QFileInfo::exists(target) && !writeSeed(target))
         return;
-    const QFileInfo info(target);
-    if (info.exists() && !info.isFile()) {
-        showError(QStringLiteral("\"%1\" is not a regular file").arg(target));
-        return;
-    }
-
-    QFile file(target);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showError(file.errorString());
-        return;
-    }
-    // room for a first line of the full limit and its CR LF
-    if (picked && !isOrvaneFirstLine(file.peek(firstLineLimit + 2))) {
-        showError(QStringLiteral("Can't load Pelkin format file"));
-        return;
-    }
-
-    QByteArray bytes;
+    ScheduleRead read;
     {
         WaitCursor wait;
-        bytes = file.readAll();
+        read = readScheduleFile(target, picked);
     }
-    if (file.error() != QFileDevice::NoError) {
-        showError(file.errorString());
+    if (!read.problem.isEmpty()) {
+        showError(read.problem);
         return;
     }
 
     WaitCursor wait;
     // a picked file can be taken back; the file at start is where undoing begins
     if (picked)
-        undoStack->push(new LoadCommand(this, decodeScheduleText(bytes)));
+        undoStack->push(new LoadCommand(this, read.text));
     else
-        putScheduleText(decodeScheduleText(bytes));
+        putScheduleText(read.text);
 }

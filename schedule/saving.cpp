@@ -2,6 +2,8 @@
 #include "mainwindow.h"
 
 #include "frequencycolumn.h"
+#include "frequencyreadings.h"
+#include "roworder.h"
 #include "scheduleformat.h"
 #include "waitcursor.h"
 #include "wholefile.h"
@@ -50,8 +52,7 @@ MainWindow::ScheduleFiles MainWindow::scheduleFiles(const QList<int>& order)
     QString orvane;
     QString pelkin;
     for (int row : order) {
-        // only a whole number above 0 is a frequency the receiver can tune
-        if (frequencies.at(row) <= 0)
+        if (!isSavedFrequency(frequencies.at(row)))
             continue;
         for (int column = 0; column < orvaneColumns; ++column) {
             const QString text = getTableItem(row, column);
@@ -137,7 +138,7 @@ void MainWindow::savePelkinFile(const QByteArray& bytes, QList<int>& order)
 
     const QList<qint64>& frequencies = frequencyColumn->values();
     const auto leftOut = std::count_if(frequencies.cbegin(), frequencies.cend(),
-                                       [](qint64 frequency) { return frequency <= 0; });
+                                       [](qint64 frequency) { return !isSavedFrequency(frequency); });
     if (leftOut > 0)
         showNotice(leftOutNotice(leftOut));
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tableitem.h"
 
-#include "scheduleformat.h"
+#include "frequencyreadings.h"
 
 #include <QTableWidget>
 
@@ -16,6 +16,6 @@ TableItem::~TableItem() = default;
 bool TableItem::operator<(const QTableWidgetItem& other) const
 {
     if (other.tableWidget() && other.column() == 0)
-        return frequencyKey(text()) < frequencyKey(other.text());
+        return orderKey(wholeKhz(text())) < orderKey(wholeKhz(other.text()));
     return text() < other.text();
 }

@@ -2,6 +2,8 @@
 #include "mainwindow.h"
 
 #include "frequencycolumn.h"
+#include "frequencyreadings.h"
+#include "roworder.h"
 #include "scheduleformat.h"
 #include "tableitem.h"
 #include "ui_mainwindow.h"
@@ -68,7 +70,7 @@ void MainWindow::putScheduleText(const QString& text)
             const int count = splitScheduleLine(lines.at(row), fields);
             for (int column = 0; column < count; ++column)
                 fill.put(row, column, fields.at(column).toString());
-            frequencies[row] = frequencyValue(fields.at(0));
+            frequencies[row] = wholeKhz(fields.at(0));
         }
         longestRows = fill.longestRows;
     }

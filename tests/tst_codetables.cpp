@@ -3,7 +3,7 @@
 // drop-down positions, so a row may never move: each code list below is its table's fixed
 // order, and a moved row makes the comparison fail at its position.
 
-#include "codes.h"
+#include "codetable.h"
 #include "testenv.h"
 #include "testwindow.h"
 

@@ -20,8 +20,7 @@ for target in "${targets[@]}"; do
     mkdir -p "$found" "$build_folder/fuzz-crashes"
     echo "fuzzing $name for $share s"
     log="$build_folder/fuzz-$name.log"
-    if ! QT_QPA_PLATFORM=offscreen \
-        LSAN_OPTIONS="suppressions=$source_folder/../sanitizer/lsan.supp:print_suppressions=0" \
+    if ! LSAN_OPTIONS="suppressions=$source_folder/../sanitizer/lsan.supp:print_suppressions=0" \
         "$target" -max_total_time="$share" -timeout=30 -rss_limit_mb=4096 -print_final_stats=1 \
         -artifact_prefix="$build_folder/fuzz-crashes/$name-" "$found" "$source_folder/corpus/$name" \
         >"$log" 2>&1; then

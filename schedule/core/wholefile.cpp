@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wholefile.h"
 
+#include "scheduleformat.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 QString writeWholeFile(const QString& path, const QByteArray& bytes)
@@ -28,4 +31,21 @@ QString copyWholeFile(const QString& from, const QString& to)
     if (source.error() != QFileDevice::NoError)
         return source.errorString();
     return writeWholeFile(to, bytes);
+}
+
+ScheduleRead readScheduleFile(const QString& path, bool picked)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return {QString(), QStringLiteral("\"%1\" is not a regular file").arg(path)};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {QString(), file.errorString()};
+    // room for a first line of the full limit and its CR LF
+    if (picked && !isOrvaneFirstLine(file.peek(firstLineLimit + 2)))
+        return {QString(), QStringLiteral("Can't load Pelkin format file")};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {QString(), file.errorString()};
+    return {decodeScheduleText(bytes), QString()};
 }

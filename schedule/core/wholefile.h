@@ -9,6 +9,17 @@
 // else the empty text.
 QString writeWholeFile(const QString& path, const QByteArray& bytes);
 
+// What reading a schedule file gave: its text, or why it cannot be loaded.
+struct ScheduleRead
+{
+    QString text;
+    QString problem; // the text of the "error" box; empty when the file was read
+};
+
+// Reads a schedule file whole (see decodeScheduleText). A picked file must be an Orvane file:
+// its first line is checked before the rest is read.
+ScheduleRead readScheduleFile(const QString& path, bool picked);
+
 // Copies a file through writeWholeFile, so the copy replaces what was at its place only once
 // complete. Returns the system's reason when it fails, else the empty text.
 QString copyWholeFile(const QString& from, const QString& to);

@@ -8,9 +8,6 @@
 // Hamlib's name of a schedule row's Mode code ("0" AM ... "9" RTTYR); empty for an unknown code.
 QString hamlibModeName(const QString& modeCode);
 
-// The row's frequency text in kHz as Hz; 0 when the text is not a positive number.
-double frequencyHz(const QString& khz);
-
 // A frequency in Hz as kHz text without trailing zeros: 9420000 gives "9420", 7500 gives "7.5".
 QString khzText(double hz);
 

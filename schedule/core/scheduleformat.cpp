@@ -83,10 +83,3 @@ bool isOrvaneFirstLine(const QByteArray& start)
     // nine fields, each closed by ";", split into ten parts
     return line.size() <= firstLineLimit && line.count(';') == orvaneColumns;
 }
-
-int frequencyKey(const QString& frequency)
-{
-    bool ok = false;
-    const int key = frequency.toInt(&ok, 10);
-    return ok ? key : 0;
-}

@@ -36,6 +36,3 @@ QList<QStringView> scheduleLines(QStringView text);
 // True when the first line in the start of a file splits into the ten parts of an Orvane line.
 // A first line longer than firstLineLimit bytes is refused.
 bool isOrvaneFirstLine(const QByteArray& start);
-
-// The frequency of a schedule line's first field as a number; 0 when it is not a whole number.
-int frequencyKey(const QString& frequency);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "codenames.h"
 
-#include "codes.h"
+#include "codetable.h"
 
 #include <QFile>
 #include <QTextStream>

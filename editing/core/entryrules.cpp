@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "entryrules.h"
 
-#include "frequencycolumn.h"
+#include "frequencyreadings.h"
 
 #include <algorithm>
 
@@ -9,9 +9,7 @@ namespace {
 
 QString frequencyProblem(const QString& frequency)
 {
-    bool ok = false;
-    frequency.toInt(&ok, 10);
-    return ok ? QString() : QStringLiteral("Problem with Frequency\n Cannot Add Item");
+    return wholeKhz(frequency) != noFrequency ? QString() : QStringLiteral("Problem with Frequency\n Cannot Add Item");
 }
 
 // A ";" would split the stored line into extra fields, a line break into two lines.
@@ -72,7 +70,7 @@ QString txSiteText(bool foreignChosen, const QString& foreignCode, const QString
     return QLatin1Char('/') + foreignCode + QLatin1Char('-') + siteCode;
 }
 
-int frequencyTargetRow(const QList<qint64>& frequencies, int frequency)
+int frequencyTargetRow(const QList<qint64>& frequencies, qint64 frequency)
 {
     const int last = int(frequencies.size()) - 1;
     int lower = -1;

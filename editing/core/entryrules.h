@@ -27,4 +27,4 @@ QString txSiteText(bool foreignChosen, const QString& foreignCode, const QString
 // The row the frequency box brings into view for a frequency, given the frequency column's
 // numbers (noFrequency for a cell without one): a few rows past the match or the insertion
 // point; -1 when no row's frequency is at or above it.
-int frequencyTargetRow(const QList<qint64>& frequencies, int frequency);
+int frequencyTargetRow(const QList<qint64>& frequencies, qint64 frequency);

@@ -3,8 +3,6 @@
 
 #include <QStringList>
 
-#include <cmath>
-
 QString hamlibModeName(const QString& modeCode)
 {
     // in the order of the Mode drop-down's codes 0 to 9
@@ -17,15 +15,6 @@ QString hamlibModeName(const QString& modeCode)
     if (!ok || modeCode.size() != 1 || code < 0 || code >= names.size())
         return QString();
     return names.at(code);
-}
-
-double frequencyHz(const QString& khz)
-{
-    bool ok = false;
-    const double value = khz.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value) || value <= 0)
-        return 0;
-    return value * 1000;
 }
 
 QString khzText(double hz)

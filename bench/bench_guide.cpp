@@ -102,7 +102,7 @@ void measure(MainWindow& main, const QString& path, const QByteArray& bytes)
         figures.parse = std::min(figures.parse, milliseconds(timer));
     }
 
-    GuideWindow guide(&main);
+    GuideWindow guide(main.ui->thetable->model(), main.rigLink, &main);
     guide.resize(1100, 680);
     guide.show();
     QTableView* table = guide.findChild<QTableView*>(QStringLiteral("guideTable"));

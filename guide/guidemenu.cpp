@@ -19,8 +19,19 @@ void MainWindow::setUpGuide()
 
 void MainWindow::showGuide()
 {
-    if (!guideWindow)
-        guideWindow = new GuideWindow(this);
+    if (!guideWindow) {
+        guideWindow = new GuideWindow(ui->thetable->model(), rigLink, this);
+        connect(guideWindow, &GuideWindow::tuneRequested, this, &MainWindow::tuneReceiver);
+        connect(guideWindow, &GuideWindow::rowsToAdd, this, [this](const QList<QStringList>& rows) {
+            appendRowsUndoable(rows, tr("Add to schedule"));
+            setWindowModified(true);
+        });
+        connect(guideWindow, &GuideWindow::inactiveLinesChanged, this, [this](const QSet<QString>& lines) {
+            auto* delegate = static_cast<OnAirDelegate*>(ui->thetable->itemDelegate());
+            delegate->setInactiveLines(lines);
+            ui->thetable->viewport()->update();
+        });
+    }
     guideWindow->show();
     guideWindow->raise();
     guideWindow->activateWindow();

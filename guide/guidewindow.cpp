@@ -3,13 +3,10 @@
 
 #include "guidemodel.h"
 #include "guidetimeline.h"
-#include "mainwindow.h"
 #include "onair.h"
-#include "onairdelegate.h"
-#include "riglink.h"
+#include "receiverfollower.h"
 #include "scheduleformat.h"
 #include "ui_guidewindow.h"
-#include "ui_mainwindow.h"
 
 #include <QComboBox>
 #include <QDragEnterEvent>
@@ -91,15 +88,15 @@ int minuteOfDay(const QDateTime& utc)
 
 } // namespace
 
-GuideWindow::GuideWindow(MainWindow* main)
-    : QWidget(main, Qt::Window)
+GuideWindow::GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidget* parent)
+    : QWidget(parent, Qt::Window)
     , ui(new Ui_GuideWindow)
-    , mainWindow(main)
+    , schedule(schedule)
     , model(new GuideModel(this))
     , filtered(new GuideFilterModel(model, this))
     , minuteTimer(new QTimer(this))
     , moment(QDateTime::currentDateTimeUtc())
-    , followTimer(new QTimer(this))
+    , follower(new ReceiverFollower(rig, this))
 {
     ui->setupUi(this);
     ui->guideTable->setModel(filtered);
@@ -127,15 +124,16 @@ GuideWindow::GuideWindow(MainWindow* main)
     connect(minuteTimer, &QTimer::timeout, this, [this] { showMoment(QDateTime::currentDateTimeUtc()); });
     minuteTimer->start(60 * 1000);
 
-    RigLink* rig = mainWindow->rigLink;
-    showFollow(rig->hamlibActive());
+    ui->guideFollow->setVisible(follower->available());
     ui->guideReceiver->hide();
-    followTimer->setInterval(1000);
-    connect(rig, &RigLink::linkChanged, this, &GuideWindow::showFollow);
+    connect(follower, &ReceiverFollower::availableChanged, this, [this](bool available) {
+        if (!available)
+            ui->guideFollow->setChecked(false);
+        ui->guideFollow->setVisible(available);
+    });
     connect(ui->guideFollow, &QCheckBox::toggled, this, &GuideWindow::follow);
-    connect(followTimer, &QTimer::timeout, rig, &RigLink::readFrequency);
-    connect(rig, &RigLink::frequencyRead, this, &GuideWindow::showReceiverFrequency);
-    connect(rig, &RigLink::frequencyReadFailed, this, &GuideWindow::showReceiverFailure);
+    connect(follower, &ReceiverFollower::statusChanged, ui->guideReceiver, &QLabel::setText);
+    connect(follower, &ReceiverFollower::khzChanged, this, &GuideWindow::applyFilter);
 
     const QString lastFile = guideSettings().value(QLatin1String(lastFileKey)).toString();
     if (!lastFile.isEmpty() && QFileInfo::exists(lastFile))
@@ -167,7 +165,8 @@ bool GuideWindow::openFile(const QString& path)
     model->setRecords(std::move(season.records));
     fillFilterBoxes();
     applyFilter();
-    showInactiveRowsPlain();
+    // a schedule line carries no persistence code, so the file tells which lines are inactive
+    emit inactiveLinesChanged(inactiveOnlyLines(model->records()));
     ui->guideTable->resizeColumnsToContents();
     guideSettings().setValue(QLatin1String(lastFileKey), QFileInfo(path).absoluteFilePath());
     return true;
@@ -178,7 +177,7 @@ void GuideWindow::showMoment(const QDateTime& utc)
     moment = utc;
     model->setMoment(utc);
     ui->guideTimeline->setNow(minuteOfDay(utc));
-    if (ui->guideOnAir->isChecked() || following())
+    if (ui->guideOnAir->isChecked() || follower->active())
         applyFilter();
     else
         showStationDay();
@@ -200,15 +199,14 @@ void GuideWindow::dropEvent(QDropEvent* event)
 void GuideWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (following())
-        followTimer->start();
+    follower->setPaused(false);
 }
 
 // nobody looks at a hidden guide, so the rig is left alone meanwhile
 void GuideWindow::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    followTimer->stop();
+    follower->setPaused(true);
 }
 
 void GuideWindow::pickFile()
@@ -260,7 +258,8 @@ void GuideWindow::applyFilter()
     filter.country = ui->guideCountry->currentData().toString();
     filter.atMoment = ui->guideOnAir->isChecked();
     filter.moment = airMoment(moment);
-    if (following() && receiverKhz >= 0) {
+    const double receiverKhz = follower->khz();
+    if (follower->active() && receiverKhz >= 0) {
         filter.ranges.append({receiverKhz - followKhz, receiverKhz + followKhz});
         filter.atMoment = true;
         filtered->setFilter(filter, receiverKhz);
@@ -315,7 +314,19 @@ void GuideWindow::tune()
 void GuideWindow::tuneRow(int sourceRow)
 {
     const SeasonRecord& record = model->record(sourceRow);
-    mainWindow->tuneReceiver(roundedKhz(record.khz), record.times.days.mode);
+    emit tuneRequested(roundedKhz(record.khz), record.times.days.mode);
+}
+
+QSet<QString> GuideWindow::scheduleLines() const
+{
+    QSet<QString> lines;
+    for (int row = 0; row < schedule->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < orvaneColumns; ++column)
+            cells.append(schedule->index(row, column).data().toString());
+        lines.insert(cells.join(QLatin1Char(';')));
+    }
+    return lines;
 }
 
 void GuideWindow::addToSchedule()
@@ -328,14 +339,7 @@ void GuideWindow::addToSchedule()
     std::sort(selected.begin(), selected.end(),
               [](const QModelIndex& first, const QModelIndex& second) { return first.row() < second.row(); });
 
-    const QAbstractItemModel* table = mainWindow->ui->thetable->model();
-    QSet<QString> inSchedule;
-    for (int row = 0; row < table->rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < orvaneColumns; ++column)
-            cells.append(mainWindow->getTableItem(row, column));
-        inSchedule.insert(cells.join(QLatin1Char(';')));
-    }
+    QSet<QString> inSchedule = scheduleLines();
     QList<QStringList> rows;
     int skipped = 0;
     int rounded = 0;
@@ -351,23 +355,20 @@ void GuideWindow::addToSchedule()
         rows.append(fields);
         rounded += isWholeKhz(record.khz) ? 0 : 1;
     }
-    if (!rows.isEmpty()) {
-        mainWindow->appendRowsUndoable(rows, tr("Add to schedule"));
-        mainWindow->setWindowModified(true);
-    }
+    if (!rows.isEmpty())
+        emit rowsToAdd(rows);
     notice(QStringLiteral("Added to the schedule: %1\nSkipped, already in it: %2\nRounded to whole kHz: %3")
                .arg(rows.size())
                .arg(skipped)
                .arg(rounded));
 }
 
-// A schedule line carries no persistence code, so the main window learns from the loaded file
-// which of its rows stand for inactive records.
-void GuideWindow::showInactiveRowsPlain()
+void GuideWindow::follow(bool on)
 {
-    auto* delegate = qobject_cast<OnAirDelegate*>(mainWindow->ui->thetable->itemDelegate());
-    if (!delegate)
-        return;
-    delegate->setInactiveLines(inactiveOnlyLines(model->records()));
-    mainWindow->ui->thetable->viewport()->update();
+    ui->guideReceiver->setVisible(on);
+    // the rows come nearest first meanwhile; a header click still chooses the order for later
+    ui->guideTable->horizontalHeader()->setSortIndicatorShown(!on);
+    follower->setActive(on);
+    if (!on)
+        applyFilter();
 }

@@ -4,12 +4,15 @@
 #include "seasonfilter.h"
 
 #include <QDateTime>
+#include <QList>
+#include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class GuideFilterModel;
 class GuideModel;
-class MainWindow;
+class QAbstractItemModel;
 class QComboBox;
 class QDragEnterEvent;
 class QDropEvent;
@@ -17,16 +20,19 @@ class QHideEvent;
 class QShowEvent;
 class QModelIndex;
 class QTimer;
+class ReceiverFollower;
+class RigLink;
 class Ui_GuideWindow;
 
-// The season-schedule guide: what a season file holds, filtered, with what is on the air now;
-// tunes the receiver and adds broadcasts to the main window's schedule.
+// The season-schedule guide: what a season file holds, filtered, with what is on the air now.
+// It reads the schedule through a read-only view (nine columns, one row a line) and asks for
+// tuning and for rows to be added through its signals.
 class GuideWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit GuideWindow(MainWindow* main);
+    GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidget* parent = nullptr);
     ~GuideWindow() override;
 
     // Shows the season file at path; a file that cannot be read or is no season schedule
@@ -34,6 +40,13 @@ public:
     bool openFile(const QString& path);
     // The UTC moment for "On air now" and the status column; the window's timer sets it every minute.
     void showMoment(const QDateTime& utc);
+
+signals:
+    void tuneRequested(const QString& khz, const QString& modeCode);
+    // schedule rows, nine fields each, that are not in the schedule yet
+    void rowsToAdd(const QList<QStringList>& rows);
+    // the schedule lines (nine fields joined by ";") that stand for inactive records only
+    void inactiveLinesChanged(const QSet<QString>& lines);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -50,22 +63,16 @@ private:
     int selectedSourceRow();
     void tune();
     void tuneRow(int sourceRow);
+    QSet<QString> scheduleLines() const;
     void addToSchedule();
-    void showInactiveRowsPlain();
-
-    // Follow receiver: the rig's frequency read once a second narrows the guide to it
-    bool following() const;
-    void showFollow(bool hamlib);
     void follow(bool on);
-    void showReceiverFrequency(double hz);
-    void showReceiverFailure(const QString& error);
 
     Ui_GuideWindow* ui;
-    MainWindow* mainWindow;
+    const QAbstractItemModel* schedule;
     GuideModel* model;
     GuideFilterModel* filtered;
     QTimer* minuteTimer;
     QDateTime moment;
-    QTimer* followTimer;
-    double receiverKhz = -1;   // while following, once the rig has answered
+    // Follow receiver: the rig's frequency narrows the guide to what is on the air near it
+    ReceiverFollower* follower;
 };

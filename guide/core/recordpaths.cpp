@@ -2,7 +2,9 @@
 #include "recordpaths.h"
 
 #include <QHash>
+#include <QLocale>
 
+#include <climits>
 #include <map>
 #include <utility>
 
@@ -57,4 +59,30 @@ std::optional<PathLight> RecordPaths::light(int record) const
     if (!recordPath || lights.empty())
         return std::nullopt;
     return lights[size_t(recordPath - paths.data())];
+}
+
+QString pathFieldText(const RecordPaths& paths, int record, PathField field)
+{
+    const SitePath* path = paths.path(record);
+    if (!path)
+        return QString();
+    if (field == PathField::Km)
+        return QLocale(QLocale::English, QLocale::UnitedStates).toString(path->km);
+    if (field == PathField::Bearing)
+        return QString::number(path->bearing) + QStringLiteral("°");
+    const std::optional<PathLight> light = paths.light(record);
+    return light ? pathLightName(*light) : QString();
+}
+
+int pathFieldKey(const RecordPaths& paths, int record, PathField field)
+{
+    const SitePath* path = paths.path(record);
+    const std::optional<PathLight> light = paths.light(record);
+    if (!path || (field == PathField::Light && !light))
+        return INT_MAX;
+    if (field == PathField::Km)
+        return path->km;
+    if (field == PathField::Bearing)
+        return path->bearing;
+    return *light == PathLight::Night ? 0 : *light == PathLight::Mixed ? 1 : 2;
 }

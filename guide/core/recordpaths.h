@@ -36,3 +36,12 @@ private:
     std::vector<SitePath> paths;
     std::vector<PathLight> lights;
 };
+
+// What the guide shows of a record's path, each in a column of its own.
+enum class PathField { Km, Bearing, Light };
+
+// "3,412", "118°", "night"; empty without a path
+QString pathFieldText(const RecordPaths& paths, int record, PathField field);
+
+// km and bearing as numbers, the darkest path first; records without a path after all others
+int pathFieldKey(const RecordPaths& paths, int record, PathField field);

@@ -26,7 +26,7 @@ QString airStatus(const SeasonRecord& record, const AirMoment& moment)
 }
 
 //   kHz;Time;Days;ITU;Station;Lng;Target;Site;P;Start;Stop;Status;Km;Bearing;Path
-//   9610;1200-1300;Mo-Fr;ROU;Radio Romania;E,F;ME;g;1;;;on air;1462;128;day
+//   9610;1200-1300;Mo-Fr;ROU;Radio Romania;E,F;ME;g;1;;;on air;1153;119;day
 // with Km, Bearing and Path empty without a location or a site position
 QString pathFields(const RecordPaths& paths, int row)
 {

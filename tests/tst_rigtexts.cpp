@@ -20,8 +20,6 @@ private slots:
         QTest::addColumn<QString>("failure");
         QTest::newRow("both took") << 9420000.0 << "AM" << "" << 9420000.0 << "" << "AM" << "Tuned to 9420 kHz AM" << "";
         QTest::newRow("no mode asked") << 6070000.0 << "" << "" << 6070000.0 << "" << "LSB" << "Tuned to 6070 kHz" << "";
-        QTest::newRow("kHz with a fraction")
-            << 9420500.0 << "USB" << "" << 9420500.0 << "" << "USB" << "Tuned to 9420.5 kHz USB" << "";
         QTest::newRow("mode refused, read back")
             << 9420000.0 << "SAM" << "" << 9420000.0 << "The receiver refused the mode SAM" << "USB"
             << "Tuned to 9420 kHz; the receiver stayed in USB (it did not take SAM)" << "";
@@ -102,21 +100,6 @@ private slots:
         QTEST(answer.values, "values");
     }
 
-    void frequencyAnswer_data()
-    {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<double>("hz");
-        QTest::newRow("whole hertz") << "9420000" << 9420000.0;
-        QTest::newRow("with decimals") << "9420000.000000" << 9420000.0;
-        QTest::newRow("no number") << "VFOA" << -1.0;
-        QTest::newRow("negative") << "-5" << -1.0;
-    }
-    void frequencyAnswer()
-    {
-        QFETCH(QString, value);
-        QTEST(rigctlFrequency(value), "hz");
-    }
-
     void addresses_data()
     {
         QTest::addColumn<QString>("text");
@@ -137,24 +120,6 @@ private slots:
         const RigctlAddress address = parseRigctlAddress(text);
         QTEST(address.host, "host");
         QTEST(int(address.port), "port");
-    }
-
-    void connectionFailures_data()
-    {
-        QTest::addColumn<int>("error");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("refused") << int(QAbstractSocket::ConnectionRefusedError)
-                                 << "Nothing is listening at localhost:7356 (connection refused)";
-        QTest::newRow("closed") << int(QAbstractSocket::RemoteHostClosedError)
-                                << "localhost:7356 closed the connection";
-        QTest::newRow("unreachable") << int(QAbstractSocket::NetworkError)
-                                     << "localhost:7356 cannot be reached (Network unreachable)";
-    }
-    void connectionFailures()
-    {
-        QFETCH(int, error);
-        QTEST(connectionFailureText("localhost:7356", QAbstractSocket::SocketError(error), "Network unreachable"),
-              "text");
     }
 };
 

@@ -2,9 +2,7 @@
 #include "gqrxbookmarks.h"
 #include "sdrbookmarks.h"
 
-#include <QFile>
 #include <QJsonDocument>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -83,10 +81,8 @@ private slots:
         QTest::addColumn<Broadcast>("from");
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<int>("asAm");
-        QTest::newRow("AM all day") << broadcast("9650", "KBS World", "0")
-                                    << QByteArray("9650;\"AM\";\"KBS World\";\"\";\"\";\"T0\";-4900;4900;0;\"MTWTFSS\";0000;2400;0") << 0;
-        QTest::newRow("no mode, weekdays") << broadcast("6000", "Name", "", "1200-1300", "Mo-Fr")
-                                           << QByteArray("6000;\"AM\";\"Name\";\"\";\"\";\"T0\";-4900;4900;0;\"MTWTF__\";1200;1300;0") << 0;
+        QTest::newRow("AM, weekdays") << broadcast("9650", "KBS World", "0", "1200-1300", "Mo-Fr")
+                                      << QByteArray("9650;\"AM\";\"KBS World\";\"\";\"\";\"T0\";-4900;4900;0;\"MTWTF__\";1200;1300;0") << 0;
         QTest::newRow("USB across midnight at the weekend") << broadcast("5000", "Ute", "3", "2300-0100", "SaSu")
                                                             << QByteArray("5000;\"USB\";\"Ute\";\"\";\"\";\"T0\";300;2700;0;\"_____SS\";2300;0100;0") << 0;
         QTest::newRow("LSB, digit days") << broadcast("7150", "Net", "4", "0600-0615", "135")
@@ -95,18 +91,12 @@ private slots:
                                           << QByteArray("7039.5;\"CW\";\"Beacon\";\"\";\"\";\"T0\";300;700;0;\"MTWTFSS\";0000;2400;0") << 0;
         QTest::newRow("SAM, a date only") << broadcast("6070", "CFRX", "1", "0000-2400", "12Apr")
                                           << QByteArray("6070;\"SAM\";\"CFRX\";\"\";\"\";\"T0\";-4900;4900;0;\"MTWTFSS\";0000;2400;0") << 0;
-        QTest::newRow("FM") << broadcast("29600", "Repeater", "2")
-                            << QByteArray("29600;\"NBFM\";\"Repeater\";\"\";\"\";\"T0\";-6000;6000;0;\"MTWTFSS\";0000;2400;0") << 0;
-        QTest::newRow("WFM lacking, as AM") << broadcast("98000", "FM station", "7")
+        QTest::newRow("WFM lacking, as AM; no time") << broadcast("98000", "FM station", "7", "")
                                             << QByteArray("98000;\"AM\";\"FM station\";\"\";\"\";\"T0\";-4900;4900;0;\"MTWTFSS\";0000;2400;0") << 1;
-        QTest::newRow("RTTY lacking, as AM") << broadcast("10100.8", "DWD", "8", "bad")
-                                             << QByteArray("10100.8;\"AM\";\"DWD\";\"\";\"\";\"T0\";-4900;4900;0;\"MTWTFSS\";0000;2400;0") << 1;
         QTest::newRow("quotes and semicolon") << broadcast("9400", "Radio \"Free\"; Europe")
                                               << QByteArray("9400;\"AM\";\"Radio \"\"Free\"\"; Europe\";\"\";\"\";\"T0\";-4900;4900;0;\"MTWTFSS\";0000;2400;0") << 0;
-        QTest::newRow("non-ASCII, irregular days") << broadcast("9420", "Φωνή Ñandú", "", "2330-2400", "irr")
-                                                   << QByteArray("9420;\"AM\";\"Φωνή Ñandú\";\"\";\"\";\"T0\";-4900;4900;0;\"MTWTFSS\";2330;2400;0") << 0;
-        QTest::newRow("no name") << broadcast("9420", " ")
-                                 << QByteArray("9420;\"AM\";\"9420 kHz\";\"\";\"\";\"T0\";-4900;4900;0;\"MTWTFSS\";0000;2400;0") << 0;
+        QTest::newRow("FM, non-ASCII, irregular days") << broadcast("9420", "Φωνή Ñandú", "2", "2330-2400", "irr")
+                                                   << QByteArray("9420;\"NBFM\";\"Φωνή Ñandú\";\"\";\"\";\"T0\";-6000;6000;0;\"MTWTFSS\";2330;2400;0") << 0;
     }
     void kiwi()
     {
@@ -117,54 +107,6 @@ private slots:
         QCOMPARE(result.bytes, kiwiHeader + line + '\n' + line + '\n');
         QCOMPARE(result.asAm, 2 * asAm);
         QCOMPARE(result.written, 2);
-    }
-
-    void gqrx_data()
-    {
-        QTest::addColumn<Broadcast>("from");
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<int>("asAm");
-        QTest::newRow("AM") << broadcast("9650", "KBS World", "0") << kbsLine << 0;
-        QTest::newRow("SAM") << broadcast("6070", "CFRX", "1")
-                             << QByteArray("     6070000; CFRX                     ; AM-Sync             ;      10000; Ledra\n") << 0;
-        QTest::newRow("FM") << broadcast("29600", "Repeater", "2")
-                            << QByteArray("    29600000; Repeater                 ; Narrow FM           ;      10000; Ledra\n") << 0;
-        QTest::newRow("USB") << broadcast("5000", "Ute", "3")
-                             << QByteArray("     5000000; Ute                      ; USB                 ;       2700; Ledra\n") << 0;
-        QTest::newRow("LSB") << broadcast("7150", "Net", "4")
-                             << QByteArray("     7150000; Net                      ; LSB                 ;       2700; Ledra\n") << 0;
-        QTest::newRow("CW") << broadcast("7039.5", "Beacon", "5")
-                            << QByteArray("     7039500; Beacon                   ; CW-U                ;        500; Ledra\n") << 0;
-        QTest::newRow("CW reverse") << broadcast("7039.5", "Beacon", "6")
-                                    << QByteArray("     7039500; Beacon                   ; CW-L                ;        500; Ledra\n") << 0;
-        QTest::newRow("WFM") << broadcast("98000", "FM station", "7")
-                             << QByteArray("    98000000; FM station               ; WFM (mono)          ;     160000; Ledra\n") << 0;
-        QTest::newRow("RTTY reverse lacking, as AM") << broadcast("10100.8", "DWD", "9")
-                                                     << QByteArray("    10100800; DWD                      ; AM                  ;      10000; Ledra\n") << 1;
-        QTest::newRow("semicolon and quotes") << broadcast("9400", "Radio \"Free\"; Europe")
-                                              << QByteArray("     9400000; Radio \"Free\", Europe     ; AM                  ;      10000; Ledra\n") << 0;
-        QTest::newRow("non-ASCII") << broadcast("9420", "Φωνή Ñandú")
-                                   << QByteArray("     9420000; Φωνή Ñandú               ; AM                  ;      10000; Ledra\n") << 0;
-    }
-    void gqrx()
-    {
-        QFETCH(Broadcast, from);
-        QFETCH(QByteArray, line);
-        QFETCH(int, asAm);
-        const BookmarkExport result = gqrxBookmarks({from});
-        QCOMPARE(result.bytes, gqrxStart + line);
-        QCOMPARE(result.asAm, asAm);
-    }
-
-    void gqrxDuplicates()
-    {
-        const BookmarkExport result = gqrxBookmarks({broadcast("9650", "KBS World", "0", "1200-1300"),
-                                                     broadcast("9650", "KBS World", "3", "1800-1900"),
-                                                     broadcast("9650.0004", "KBS World"), broadcast("9651", "KBS World")});
-        QCOMPARE(result.bytes,
-                 gqrxStart + kbsLine + "     9651000; KBS World                ; AM                  ;      10000; Ledra\n");
-        QCOMPARE(result.written, 2);
-        QCOMPARE(result.skipped, 2);
     }
 
     void sdrpp_data()
@@ -191,13 +133,14 @@ private slots:
                                << 2;
         QTest::newRow("odd and repeated names")
             << QList<Broadcast>{broadcast("9650", "BBC"), broadcast("9410", "BBC", "3"), broadcast("6195", "BBC (2)"),
-                                broadcast("9400", "Radio \"Free\"; Europe"), broadcast("9420", "Φωνή")}
+                                broadcast("9400", "Radio \"Free\"; Europe"), broadcast("9420", "Φωνή"), broadcast("9430", " ")}
             << json("{'bookmarks': {"
                                       "'BBC': {'frequency': 9650000, 'bandwidth': 10000, 'mode': 2},"
                                       "'BBC (3)': {'frequency': 9410000, 'bandwidth': 2800, 'mode': 4},"
                                       "'BBC (2)': {'frequency': 6195000, 'bandwidth': 10000, 'mode': 2},"
                                       "'Radio \\'Free\\'; Europe': {'frequency': 9400000, 'bandwidth': 10000, 'mode': 2},"
-                                      "'Φωνή': {'frequency': 9420000, 'bandwidth': 10000, 'mode': 2}}}")
+                                      "'Φωνή': {'frequency': 9420000, 'bandwidth': 10000, 'mode': 2},"
+                                      "'9430 kHz': {'frequency': 9430000, 'bandwidth': 10000, 'mode': 2}}}")
             << 0;
     }
     void sdrpp()
@@ -255,19 +198,28 @@ private slots:
         QTest::addColumn<QList<Broadcast>>("from");
         QTest::addColumn<QByteArray>("merged");
         QTest::addColumn<int>("skipped");
+        QTest::addColumn<int>("asAm");
         const QList<Broadcast> kbs{broadcast("9650", "KBS World")};
         QTest::newRow("gqrx's own file") << gqrxOwnFile
                                          << QList<Broadcast>{broadcast("9660", "Ünïcode \"q\""), broadcast("9670", "spaced"),
                                                              broadcast("9650", "KBS World"), broadcast("6000", "Four fields")}
                                          << gqrxOwnTagged + kbsLine + fourLine
-                                         << 2;
+                                         << 2 << 0;
         QTest::newRow("tagged already, CR LF, no last line end")
             << QByteArray("Ledra;#c0ff00\r\n\r\n9650000;KBS World;USB;2700;Ledra") << QList<Broadcast>{broadcast("9650", "KBS World"), broadcast("6000", "Four fields")}
-            << "Ledra;#c0ff00\r\n\r\n9650000;KBS World;USB;2700;Ledra\r\n" + fourLine.chopped(1) + "\r\n" << 1;
+            << "Ledra;#c0ff00\r\n\r\n9650000;KBS World;USB;2700;Ledra\r\n" + fourLine.chopped(1) + "\r\n" << 1 << 0;
         QTest::newRow("tags alone") << QByteArray("# tags\nMine; #ff0000\n") << kbs
-                                    << "# tags\nMine; #ff0000\nLedra               ; #c0ff00\n\n" + kbsLine << 0;
-        QTest::newRow("nothing new") << gqrxOwnFile << QList<Broadcast>{broadcast("9670", "spaced")} << gqrxOwnFile << 1;
-        QTest::newRow("empty") << QByteArray("\n") << kbs << gqrxStart + kbsLine << 0;
+                                    << "# tags\nMine; #ff0000\nLedra               ; #c0ff00\n\n" + kbsLine << 0 << 0;
+        QTest::newRow("nothing new") << gqrxOwnFile << QList<Broadcast>{broadcast("9670", "spaced")} << gqrxOwnFile << 1 << 0;
+        QTest::newRow("empty: a whole file") << QByteArray("\n")
+                                             << QList<Broadcast>{broadcast("9650", "KBS World"), broadcast("6070", "CFRX", "1"),
+                                                                 broadcast("10100.8", "DWD", "8"),
+                                                                 broadcast("9400", "Radio \"Free\"; Europe", "7")}
+                                             << gqrxStart + kbsLine
+                                                    + "     6070000; CFRX                     ; AM-Sync             ;      10000; Ledra\n"
+                                                      "    10100800; DWD                      ; AM                  ;      10000; Ledra\n"
+                                                      "     9400000; Radio \"Free\", Europe     ; WFM (mono)          ;     160000; Ledra\n"
+                                             << 0 << 1;
     }
     void merge()
     {
@@ -275,60 +227,12 @@ private slots:
         QFETCH(QList<Broadcast>, from);
         QFETCH(QByteArray, merged);
         QFETCH(int, skipped);
+        QFETCH(int, asAm);
         const BookmarkExport result = mergeGqrxBookmarks(file, from);
         QCOMPARE(result.bytes, merged);
         QCOMPARE(result.skipped, skipped);
         QCOMPARE(result.written, from.size() - skipped);
-    }
-
-    void mergeIntoFile_data()
-    {
-        QTest::addColumn<bool>("existing");
-        QTest::addColumn<QList<Broadcast>>("from");
-        QTest::addColumn<QByteArray>("after");
-        QTest::newRow("kept as .bak") << true << QList<Broadcast>{broadcast("6000", "Four fields")}
-                                      << gqrxOwnTagged + fourLine;
-        QTest::newRow("nothing new, nothing written") << true << QList<Broadcast>{broadcast("9670", "spaced")} << gqrxOwnFile;
-        QTest::newRow("folder made") << false << QList<Broadcast>{broadcast("9650", "KBS World")} << gqrxStart + kbsLine;
-    }
-    void mergeIntoFile()
-    {
-        QFETCH(bool, existing);
-        QFETCH(QList<Broadcast>, from);
-        QFETCH(QByteArray, after);
-        QTemporaryDir folder;
-        const QString path = folder.filePath("gqrx/bookmarks.csv");
-        if (existing) {
-            QVERIFY(QDir().mkpath(folder.filePath("gqrx")));
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(gqrxOwnFile);
-        }
-        BookmarkExport result;
-        QCOMPARE(mergeIntoGqrxFile(path, from, result), QString());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), after);
-        QFile backup(path + ".bak");
-        const bool written = after != gqrxOwnFile;
-        QCOMPARE(backup.exists(), existing && written);
-        if (backup.open(QIODevice::ReadOnly))
-            QCOMPARE(backup.readAll(), gqrxOwnFile);
-    }
-
-    void gqrxPath_data()
-    {
-        QTest::addColumn<QByteArray>("configHome");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("XDG_CONFIG_HOME") << QByteArray("/x/conf") << "/x/conf/gqrx/bookmarks.csv";
-        QTest::newRow("home") << QByteArray() << QDir::homePath() + "/.config/gqrx/bookmarks.csv";
-    }
-    void gqrxPath()
-    {
-        QFETCH(QByteArray, configHome);
-        QFETCH(QString, path);
-        qputenv("XDG_CONFIG_HOME", configHome);
-        QCOMPARE(gqrxBookmarksPath(), path);
+        QCOMPARE(result.asAm, asAm);
     }
 };
 

@@ -91,13 +91,6 @@ private slots:
                                                           "# Frequency ; Name                     ; Modulation          ;  Bandwidth; Tags\n"
                                                           "     6089500; Short                    ; AM                  ;      10000; Ledra\n")
                                             << skippedWarning + bookmarkCounts(1, 1, 0, "gqrx");
-        QTest::newRow("sdrpp") << QStringList{"--format", "sdrpp", "--find", "romania"} << 0
-                               << QByteArray("{\n    \"bookmarks\": {\n"
-                                             "        \"Radio Romania Int.\": {\n            \"bandwidth\": 10000,\n"
-                                             "            \"frequency\": 11700000,\n            \"mode\": 2\n        },\n"
-                                             "        \"Rádio Romania\": {\n            \"bandwidth\": 10000,\n"
-                                             "            \"frequency\": 9610000,\n            \"mode\": 2\n        }\n    }\n}\n")
-                               << skippedWarning + bookmarkCounts(2, 2, 0, "SDR++");
         QTest::newRow("kiwi, with days and times") << QStringList{"--format", "kiwi"} << 0
                                                    << QByteArray("Freq kHz;\"Mode\";\"Ident\";\"Notes\";\"Extension\";\"Type\";PB low;PB high;"
                                                                  "Offset;\"DOW\";Begin;End;Sig bw\n"

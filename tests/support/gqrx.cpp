@@ -13,7 +13,6 @@
 
 #include <cmath>
 #include <csignal>
-#include <utility>
 #include <vector>
 
 namespace ledraTest {
@@ -194,16 +193,17 @@ void Gqrx::stop()
     if (gqrx.state() == QProcess::NotRunning)
         return;
     thaw();
-    if (!(pressQuitKeys() && gqrx.waitForFinished(10000))) {
+    const quint32 control = 0xffe3;
+    if (!(pressKeys({{control, 'q'}}) && gqrx.waitForFinished(10000))) {
         gqrx.kill();
         gqrx.waitForFinished();
     }
     output();
 }
 
-// Ctrl+Q through a minimal RFB 3.3 client: versions, security "none", the shared flag, the
-// server's init (24 bytes and its name), then four key events
-bool Gqrx::pressQuitKeys()
+// a minimal RFB 3.3 client: versions, security "none", the shared flag, the server's init (24
+// bytes and its name), then the key events
+bool Gqrx::pressKeys(const QList<QList<quint32>>& chords)
 {
     QTcpSocket screen;
     screen.connectToHost(QStringLiteral("127.0.0.1"), screenPort);
@@ -217,13 +217,16 @@ bool Gqrx::pressQuitKeys()
     if (init.size() != 24)
         return false;
     readExactly(screen, int(qFromBigEndian<quint32>(init.constData() + 20)));
-    const quint32 control = 0xffe3;
-    const quint32 letterQ = 0x71;
-    const std::pair<quint32, char> keys[] = {{control, 1}, {letterQ, 1}, {letterQ, 0}, {control, 0}};
-    for (const auto& [key, down] : keys) {
+    const auto press = [&screen](quint32 key, char down) {
         char event[8] = {4, down, 0, 0};
         qToBigEndian(key, event + 4);
         screen.write(event, sizeof event);
+    };
+    for (const QList<quint32>& chord : chords) {
+        for (quint32 key : chord)
+            press(key, 1);
+        for (auto key = chord.crbegin(); key != chord.crend(); ++key)
+            press(*key, 0);
     }
     return screen.waitForBytesWritten(3000) || screen.bytesToWrite() == 0;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -33,6 +34,9 @@ public:
     // quits gqrx as its user does, so that it saves what it saves at a quit (killed
     // after 10 s if it does not end); a later start() uses the same port
     void stop();
+    // presses each chord's keys (X keysyms) on gqrx's screen and releases them in reverse, one
+    // chord after the other; false when the screen could not be reached
+    bool pressKeys(const QList<QList<quint32>>& chords);
     // SIGSTOP and SIGCONT: a hung gqrx whose port still accepts connections
     void freeze();
     void thaw();
@@ -48,7 +52,6 @@ public:
 private:
     QString startAudio();
     QString waitUntilAnswering();
-    bool pressQuitKeys();
     void signal(int number);
     QProcessEnvironment environment() const;
 

@@ -3,8 +3,9 @@
 
 #include "ui_mainwindow.h"
 
+#include "settingsstore.h"
+
 #include <QComboBox>
-#include <QSettings>
 #include <QVariant>
 
 #include <array>
@@ -58,7 +59,7 @@ void MainWindow::appSettings(int mode)
         {"QSudptxport", nullptr, &txPort},
     }};
 
-    QSettings settings;
+    SettingsStore settings(QStringLiteral("Ledra"));
     for (const SettingsKey& entry : keys) {
         const QString key = QLatin1String(entry.key);
         if (mode == 0) {

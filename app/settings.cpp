@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 
-#include "ui_mainwindow.h"
-
 #include "settingsstore.h"
+#include "ui_mainwindow.h"
 
 #include <QComboBox>
 #include <QVariant>

@@ -11,6 +11,17 @@
 
 #include <sys/stat.h>
 
+namespace {
+
+// where QSettings("Morvath", name) keeps its file
+QString storePath(const QString& name)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/Morvath/") + name + QStringLiteral(".conf");
+}
+
+} // namespace
+
 QString notRegularFileKind(const QString& path)
 {
     struct stat status;
@@ -39,7 +50,7 @@ QString reportSkippedPath(const QString& path, const QString& kind)
 SettingsStore::SettingsStore(const QString& name)
 {
     // QSettings reads the file as it opens and takes the lock file to write
-    const QString file = path(name);
+    const QString file = storePath(name);
     for (const QString& used : {file, file + QStringLiteral(".lock")}) {
         const QString kind = notRegularFileKind(used);
         if (!kind.isEmpty()) {
@@ -51,7 +62,6 @@ SettingsStore::SettingsStore(const QString& name)
     settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
 }
 
-SettingsStore::SettingsStore(SettingsStore&&) noexcept = default;
 SettingsStore::~SettingsStore() = default;
 
 QVariant SettingsStore::value(const QString& key, const QVariant& fallback) const
@@ -63,10 +73,4 @@ void SettingsStore::setValue(const QString& key, const QVariant& value)
 {
     if (settings)
         settings->setValue(key, value);
-}
-
-QString SettingsStore::path(const QString& name)
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/Morvath/") + name + QStringLiteral(".conf");
 }

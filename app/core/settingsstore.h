@@ -23,13 +23,10 @@ class SettingsStore
 {
 public:
     explicit SettingsStore(const QString& name);
-    SettingsStore(SettingsStore&&) noexcept;
     ~SettingsStore();
 
     QVariant value(const QString& key, const QVariant& fallback = QVariant()) const;
     void setValue(const QString& key, const QVariant& value);
-
-    static QString path(const QString& name);
 
 private:
     std::unique_ptr<QSettings> settings;

@@ -143,6 +143,8 @@ private:
     bool savePass(const QString& fileBase, const QByteArray& bytes, QList<int>& order);
     void savePelkinFile(const QByteArray& bytes, QList<int>& order);
     bool orvaneFileSaved = false;
+    // asks about unsaved changes; true when the window may go
+    bool mayClose();
     FrequencyColumn* frequencyColumn = nullptr;
 
     // --- editing and radio link: the row that Del and Go act on
@@ -156,6 +158,9 @@ private:
     void setUpGuide();
     void showGuide();
     GuideWindow* guideWindow = nullptr;
+
+    // --- schedule: the whole schedule as an SDR program's bookmarks
+    void setUpExport();
 
     // --- editing: undo and the keyboard
     void setUpUndo();

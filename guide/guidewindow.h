@@ -60,6 +60,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void reopenLastFile();
     void pickFile();
     void fillFilterBoxes();
     void applyFilter();
@@ -71,6 +72,7 @@ private:
     void tuneRow(int sourceRow);
     QSet<QString> scheduleLines() const;
     void addToSchedule();
+    void exportRows();
     void follow(bool on);
 
     Ui_GuideWindow* ui;

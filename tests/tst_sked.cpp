@@ -24,6 +24,13 @@ QString counts(int printed, int rounded)
                    "%1 printed, %2 of them rounded to whole kHz\n").arg(printed).arg(rounded);
 }
 
+QString bookmarkCounts(int printed, int written, int repeats, const QString& program)
+{
+    return QString("ledra-sked: 3 records read, 1 skipped, 0 impossible dates, 1 inactive; %1 printed as %2 "
+                   "bookmarks, %3 left out (same frequency and name), 0 written as AM (a mode %4 lacks)\n")
+        .arg(printed).arg(written).arg(repeats).arg(program);
+}
+
 const QByteArray csvHeader = "kHz;Time;Days;ITU;Station;Lng;Target;Site;P;Start;Stop;Status;Km;Bearing;Path\n";
 
 // statuses that hold at any moment: on the air all day, irregular days, never (31 December but
@@ -99,7 +106,26 @@ private slots:
         QTest::newRow("--format lines is the default")
             << QStringList{"--format", "lines", "--country", "D"} << 0 << lineRounded << skippedWarning + counts(1, 1);
         QTest::newRow("unknown format") << QStringList{"--format", "json"} << 2 << QByteArray()
-                                        << "ledra-sked: unknown format \"json\" for --format: one of lines, csv\n";
+                                        << "ledra-sked: unknown format \"json\" for --format: one of lines, csv, gqrx, "
+                                           "sdrpp, kiwi, openwebrx\n";
+        QTest::newRow("gqrx, a whole file") << QStringList{"--format", "gqrx", "--country", "D"} << 0
+                                            << QByteArray("# Tag name          ;  color\n"
+                                                          "Ledra               ; #c0ff00\n"
+                                                          "\n"
+                                                          "# Frequency ; Name                     ; Modulation          ;  Bandwidth; Tags\n"
+                                                          "     6089500; Short                    ; AM                  ;      10000; Ledra\n")
+                                            << skippedWarning + bookmarkCounts(1, 1, 0, "gqrx");
+        QTest::newRow("kiwi, with days and times") << QStringList{"--format", "kiwi"} << 0
+                                                   << QByteArray("Freq kHz;\"Mode\";\"Ident\";\"Notes\";\"Extension\";\"Type\";PB low;PB high;"
+                                                                 "Offset;\"DOW\";Begin;End;Sig bw\n"
+                                                                 "9610;\"AM\";\"Rádio Romania\";\"\";\"\";\"T0\";-4900;4900;0;\"MTWTF__\";1200;1300;0\n"
+                                                                 "11700;\"AM\";\"Radio Romania Int.\";\"\";\"\";\"T0\";-4900;4900;0;\"MTWTFSS\";1200;1230;0\n"
+                                                                 "6089.5;\"AM\";\"Short\";\"\";\"\";\"T0\";-4900;4900;0;\"MTWTFSS\";2300;0100;0\n")
+                                                   << skippedWarning + bookmarkCounts(3, 3, 0, "KiwiSDR");
+        QTest::newRow("openwebrx") << QStringList{"--format", "openwebrx", "--country", "D"} << 0
+                                   << QByteArray("[\n    {\n        \"frequency\": 6089500,\n        \"modulation\": \"am\",\n"
+                                                 "        \"name\": \"Short\"\n    }\n]\n")
+                                   << skippedWarning + bookmarkCounts(1, 1, 0, "OpenWebRX");
         QTest::newRow("--version") << QStringList{"--version"} << 0 << QByteArray("ledra-sked " LEDRA_VERSION "\n") << "";
         QTest::newRow("bad --at") << QStringList{"--at", "2025-06-16 12:00"} << 2 << QByteArray()
                                   << "ledra-sked: bad value \"2025-06-16 12:00\" for --at: expected YYYY-MM-DDTHH:MM (UTC)\n";

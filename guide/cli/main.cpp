@@ -245,7 +245,8 @@ int main(int argc, char* argv[])
         output.matched.append(row);
         rounded += isWholeKhz(record.khz) ? 0 : 1;
     }
-    const QByteArray out = format->write(output);
+    QString formatCounts;
+    const QByteArray out = format->write(output, formatCounts);
     std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
     QString counts = QStringLiteral("%1 records read, %2 skipped, %3 impossible dates, %4 inactive; %5 printed")
                          .arg(season.records.size())
@@ -255,6 +256,6 @@ int main(int argc, char* argv[])
                          .arg(output.matched.size());
     if (format->roundsKhz)
         counts += QStringLiteral(", %1 of them rounded to whole kHz").arg(rounded);
-    printError(counts);
+    printError(counts + formatCounts);
     return 0;
 }

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "listenerlocation.h"
 
-#include <QSettings>
+#include "settingsstore.h"
 
 namespace {
 
-QSettings guideStore()
+SettingsStore guideStore()
 {
-    return QSettings(QStringLiteral("Morvath"), QStringLiteral("Ledra-guide"));
+    return SettingsStore(QStringLiteral("Ledra-guide"));
 }
 
 const char* const locationKey = "location";

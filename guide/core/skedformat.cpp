@@ -3,11 +3,12 @@
 
 #include "onair.h"
 #include "scheduleformat.h"
+#include "sdrbookmarks.h"
 
 namespace {
 
 // schedule lines, ready to be appended to the schedule file
-QByteArray scheduleLines(const SkedOutput& output)
+QByteArray scheduleLines(const SkedOutput& output, QString&)
 {
     QString text;
     for (int row : output.matched)
@@ -37,7 +38,7 @@ QString pathFields(const RecordPaths& paths, int row)
     return QStringLiteral("%1;%2;%3").arg(path->km).arg(path->bearing).arg(light ? pathLightName(*light) : QString());
 }
 
-QByteArray csvLines(const SkedOutput& output)
+QByteArray csvLines(const SkedOutput& output, QString&)
 {
     QString text = QStringLiteral("kHz;Time;Days;ITU;Station;Lng;Target;Site;P;Start;Stop;Status;Km;Bearing;Path\n");
     const AirMoment moment = airMoment(output.moment);
@@ -50,6 +51,23 @@ QByteArray csvLines(const SkedOutput& output)
     return text.toUtf8();
 }
 
+// an SDR program's bookmarks (see sdrbookmarks.h), at the records' exact frequencies
+QByteArray bookmarks(const SkedOutput& output, QString& counts, const QString& program)
+{
+    QList<Broadcast> broadcasts;
+    for (int row : output.matched)
+        broadcasts.append(broadcastFromRecord(output.records.at(row)));
+    const SdrFormat* format = sdrFormat(program);
+    const BookmarkExport result = format->write(broadcasts);
+    counts += QStringLiteral(" as %1 bookmarks, %2 left out (same frequency and name), %3 written as AM "
+                             "(a mode %4 lacks)")
+                  .arg(result.written)
+                  .arg(result.skipped)
+                  .arg(result.asAm)
+                  .arg(format->program);
+    return result.bytes;
+}
+
 } // namespace
 
 const QList<SkedFormat>& skedFormats()
@@ -57,6 +75,11 @@ const QList<SkedFormat>& skedFormats()
     static const QList<SkedFormat> formats{
         {"lines", scheduleLines, true},
         {"csv", csvLines, false},
+        {"gqrx", [](const SkedOutput& output, QString& counts) { return bookmarks(output, counts, "gqrx"); }, false},
+        {"sdrpp", [](const SkedOutput& output, QString& counts) { return bookmarks(output, counts, "sdrpp"); }, false},
+        {"kiwi", [](const SkedOutput& output, QString& counts) { return bookmarks(output, counts, "kiwi"); }, false},
+        {"openwebrx", [](const SkedOutput& output, QString& counts) { return bookmarks(output, counts, "openwebrx"); },
+         false},
     };
     return formats;
 }

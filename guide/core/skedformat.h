@@ -18,11 +18,12 @@ struct SkedOutput
     const RecordPaths& paths;           // from --from, with their light at the moment
 };
 
-// One --format: its name and the function that writes the whole output for it.
+// One --format: its name and the function that writes the whole output for it, and may add
+// to the count line after the number printed.
 struct SkedFormat
 {
     const char* name;
-    QByteArray (*write)(const SkedOutput& output);
+    QByteArray (*write)(const SkedOutput& output, QString& counts);
     bool roundsKhz; // the count line then says how many frequencies were rounded to whole kHz
 };
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datagramcollector.h"
+#include "guidemodel.h"
 #include "guidetimeline.h"
 #include "guidewindow.h"
 #include "onairdelegate.h"
@@ -143,7 +144,7 @@ private slots:
         table->sortByColumn(0, Qt::AscendingOrder);
         QStringList status;
         for (int row = 0; row < 5; ++row)
-            status.append(table->model()->index(row, 8).data().toString());
+            status.append(table->model()->index(row, StatusColumn).data().toString());
         QCOMPARE(status, QStringList({"on air (60 min left)", "", "on air (60 min left)", "inactive", ""}));
         // the inactive record is listed and added like any other
         t.selectRows({0, 1, 2, 3});

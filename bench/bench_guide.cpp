@@ -2,6 +2,10 @@
 // Prints how long the season guide takes: reading a season schedule, showing it in the guide
 // window with the first paint, and one keystroke in its station filter at 16,000 and 100,000
 // records, and one step of Follow receiver (a new frequency read from the rig). Reads the real season schedules in the shared data folder when present.
+// For each season file it also times the band map of its busiest band: the whole picture
+// painted, and a filter change in the guide with the map drawn anew.
+#include "bandmappicture.h"
+#include "bandmapview.h"
 #include "guidemodel.h"
 #include "guidewindow.h"
 #include "mainwindow.h"
@@ -11,6 +15,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QPainter>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -152,6 +158,99 @@ void measure(MainWindow& main, const QString& path, const QByteArray& bytes)
                 *std::max_element(figures.keystrokes[1].begin(), figures.keystrokes[1].end()));
 }
 
+// the season files of the shared data folder by name, or a generated one
+QList<QPair<QString, QByteArray>> seasonFiles()
+{
+    QList<QPair<QString, QByteArray>> files;
+    const QDir data(QStringLiteral(LEDRA_SAMPLE_DATA));
+    for (const QString& name : data.entryList({QStringLiteral("*.csv")}, QDir::Files)) {
+        QFile file(data.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            files.append({name, file.readAll()});
+    }
+    if (files.isEmpty())
+        files.append({QStringLiteral("generated"), generatedSeason(16000)});
+    return files;
+}
+
+QString slowest(const QList<double>& times)
+{
+    return QString::number(*std::max_element(times.begin(), times.end()), 'f', 1);
+}
+
+// The busiest band's map at 1200x700: laid out and painted whole, as a filter change or a
+// resize makes it, and as ledra-map writes it.
+void measureMapPaint(const QString& name, const QByteArray& bytes)
+{
+    const SeasonFile season = parseSeasonFile(bytes);
+    const QString band = busiestBand(season.records);
+    KhzRange edges;
+    bandNamed(band, edges);
+    QList<int> rows;
+    int drawn = 0;
+    for (int row = 0; row < season.records.size(); ++row) {
+        const SeasonRecord& record = season.records.at(row);
+        if (record.khz >= edges.low && record.khz <= edges.high) {
+            rows.append(row);
+            drawn += record.inactive ? 0 : 1;
+        }
+    }
+    BandMapPicture picture;
+    picture.setRecords(&season.records, rows);
+    picture.setBand(band);
+    picture.setMoment(QDateTime(QDate(2025, 6, 16), QTime(12, 0), Qt::UTC));
+    picture.setCanvas(QSize(1200, 700), QApplication::font());
+    QImage image(1200, 700, QImage::Format_ARGB32_Premultiplied);
+    QList<double> times;
+    QElapsedTimer timer;
+    for (int run = 0; run < 30; ++run) {
+        timer.start();
+        picture.layOut();
+        QPainter painter(&image);
+        picture.paint(painter, QApplication::palette());
+        picture.paintNowLine(painter);
+        painter.end();
+        times.append(milliseconds(timer));
+    }
+    std::printf("%-14s busiest band %-4s %5d broadcasts, %5d bars  map laid out and painted, median %5.1f ms "
+                "(slowest %s)\n",
+                qPrintable(name), qPrintable(band), drawn, int(picture.bars().size()), median(times),
+                qPrintable(slowest(times)));
+}
+
+// The guide on the busiest band: each language picked in turn, filtered, with the map
+// drawn anew and painted.
+void measureMapFilterChange(MainWindow& main, const QString& path, const QString& name, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return;
+    file.close();
+    GuideWindow guide(main.ui->thetable->model(), main.rigLink, &main);
+    guide.resize(1500, 800);
+    guide.show();
+    guide.openFile(path);
+    auto* bandBox = guide.findChild<QComboBox*>(QStringLiteral("guideBand"));
+    auto* languageBox = guide.findChild<QComboBox*>(QStringLiteral("guideLanguage"));
+    auto* map = guide.findChild<BandMapView*>(QStringLiteral("guideBandMap"));
+    bandBox->setCurrentIndex(bandBox->findData(busiestBand(parseSeasonFile(bytes).records)));
+    map->repaint();
+    QList<double> times;
+    QElapsedTimer timer;
+    for (int language = 0; language < std::min(languageBox->count(), 40); ++language) {
+        timer.start();
+        languageBox->setCurrentIndex(language == 39 ? 0 : language);
+        map->repaint();
+        times.append(milliseconds(timer));
+    }
+    timer.start();
+    map->repaint();
+    const double unchanged = milliseconds(timer);
+    std::printf("%-14s map at %dx%d: filter change redrawn, median %5.1f ms (slowest %s); repaint with "
+                "nothing changed %4.1f ms\n",
+                qPrintable(name), map->width(), map->height(), median(times), qPrintable(slowest(times)), unchanged);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -174,5 +273,9 @@ int main(int argc, char* argv[])
     const QByteArray season = sampleSeason();
     measure(main, home.filePath(QStringLiteral("season.csv")), season);
     measure(main, home.filePath(QStringLiteral("season-100k.csv")), repeated(season, 100000));
+    for (const auto& [name, bytes] : seasonFiles()) {
+        measureMapPaint(name, bytes);
+        measureMapFilterChange(main, home.filePath(name), name, bytes);
+    }
     return 0;
 }

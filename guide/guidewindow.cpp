@@ -134,6 +134,7 @@ GuideWindow::GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidg
     connect(ui->guideFollow, &QCheckBox::toggled, this, &GuideWindow::follow);
     connect(follower, &ReceiverFollower::statusChanged, ui->guideReceiver, &QLabel::setText);
     connect(follower, &ReceiverFollower::khzChanged, this, &GuideWindow::applyFilter);
+    setUpBandMap();
 
     const QString lastFile = guideSettings().value(QLatin1String(lastFileKey)).toString();
     if (!lastFile.isEmpty() && QFileInfo::exists(lastFile))
@@ -177,6 +178,7 @@ void GuideWindow::showMoment(const QDateTime& utc)
     moment = utc;
     model->setMoment(utc);
     ui->guideTimeline->setNow(minuteOfDay(utc));
+    ui->guideBandMap->setMoment(utc);
     if (ui->guideOnAir->isChecked() || follower->active())
         applyFilter();
     else

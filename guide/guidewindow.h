@@ -66,6 +66,11 @@ private:
     QSet<QString> scheduleLines() const;
     void addToSchedule();
     void follow(bool on);
+    // the band map, in guidebandmap.cpp
+    void setUpBandMap();
+    void chooseMapBand();
+    void showSelectionOnMap();
+    void selectSourceRow(int sourceRow);
 
     Ui_GuideWindow* ui;
     const QAbstractItemModel* schedule;

@@ -5,6 +5,7 @@
 #include "scheduleformat.h"
 #include "seasonfilter.h"
 #include "seasonrecord.h"
+#include "skedmap.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -142,6 +143,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(LEDRA_VERSION));
     QCommandLineParser parser;
     addOptions(parser);
+    addMapOptions(parser);
     if (!parser.parse(QCoreApplication::arguments())) {
         printError(parser.errorText());
         return refused;
@@ -177,6 +179,10 @@ int main(int argc, char* argv[])
     }
     for (const QString& warning : season.warnings)
         printError(path + QStringLiteral(": ") + warning);
+    if (parser.isSet(QStringLiteral("map"))) {
+        const QString at = parser.value(QStringLiteral("at"));
+        return writeMap(parser, season.records, *filter, at.isEmpty() ? QDateTime::currentDateTimeUtc() : *momentFrom(at));
+    }
 
     QByteArray out;
     int printed = 0;

@@ -216,6 +216,25 @@ void measureMapPaint(const QString& name, const QByteArray& bytes)
                 "(slowest %s)\n",
                 qPrintable(name), qPrintable(band), drawn, int(picture.bars().size()), median(times),
                 qPrintable(slowest(times)));
+
+    // with a location (Berlin): the paths once per file, the dark marks at the first layout of a day
+    timer.start();
+    const auto paths = std::make_shared<const RecordPaths>(season.records, SitePositions(), GeoPosition{52.52, 13.40});
+    const double pathsTime = milliseconds(timer);
+    picture.setDarkness(darknessAtStart(paths, &season.records, QDate(2025, 6, 16)));
+    times.clear();
+    for (int run = 0; run < 30; ++run) {
+        timer.start();
+        picture.layOut();
+        QPainter painter(&image);
+        picture.paint(painter, QApplication::palette());
+        picture.paintNowLine(painter);
+        painter.end();
+        times.append(milliseconds(timer));
+    }
+    std::printf("%-14s with a location: paths of the whole file %5.1f ms, first layout and paint with dark marks "
+                "%5.1f ms, then median %5.1f ms\n",
+                qPrintable(name), pathsTime, times.first(), median(times));
 }
 
 // The guide on the busiest band: each language picked in turn, filtered, with the map

@@ -41,6 +41,7 @@ void BandMapView::setModels(const GuideModel* guide, const GuideFilterModel* row
         takeRows();
         redraw();
     });
+    connect(model, &QAbstractItemModel::modelReset, this, &BandMapView::findPaths);
     takeRows();
     redraw();
 }
@@ -76,7 +77,12 @@ void BandMapView::setMoment(const QDateTime& utc)
     picture.setMoment(utc);
     const int offset = offsetShown(utc, localHours);
     // the bars speak of one day; within it only the line moves
-    if (before.date() != utc.date() || offset != picture.geometry().hourOffset()) {
+    if (before.date() != utc.date()) {
+        picture.setHourOffset(offset);
+        markDarkPaths();
+        return;
+    }
+    if (offset != picture.geometry().hourOffset()) {
         picture.setHourOffset(offset);
         redraw();
         return;
@@ -100,9 +106,31 @@ void BandMapView::setSelectedRows(const QSet<int>& sourceRows)
     update(changed);
 }
 
-void BandMapView::setDarkness(const DarknessTest& test)
+void BandMapView::setListener(const std::optional<GeoPosition>& where)
 {
-    picture.setDarkness(test);
+    const auto same = [](const GeoPosition& first, const GeoPosition& second) {
+        return first.latitude == second.latitude && first.longitude == second.longitude;
+    };
+    if (where.has_value() == listener.has_value() && (!where || same(*where, *listener)))
+        return;
+    listener = where;
+    findPaths();
+}
+
+// once per file and location
+void BandMapView::findPaths()
+{
+    static const SitePositions sites;
+    paths.reset();
+    if (listener && model)
+        paths = std::make_shared<const RecordPaths>(model->records(), sites, *listener);
+    markDarkPaths();
+}
+
+// once per day
+void BandMapView::markDarkPaths()
+{
+    picture.setDarkness(paths ? darknessAtStart(paths, &model->records(), picture.moment().date()) : DarknessTest());
     redraw();
 }
 

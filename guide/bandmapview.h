@@ -8,6 +8,9 @@
 #include <QSet>
 #include <QWidget>
 
+#include <memory>
+#include <optional>
+
 class GuideFilterModel;
 class GuideModel;
 
@@ -29,7 +32,8 @@ public:
     void setMoment(const QDateTime& utc);
     void setLocalHours(bool local);
     void setSelectedRows(const QSet<int>& sourceRows);
-    void setDarkness(const DarknessTest& test);
+    // where the listener is: bars whose path is dark at their start are marked; none, no marks
+    void setListener(const std::optional<GeoPosition>& where);
 
     const BandMapPicture& mapPicture() const { return picture; }
     // the source row of the topmost bar at the point, or -1
@@ -53,6 +57,8 @@ protected:
 
 private:
     void takeRows();
+    void findPaths();
+    void markDarkPaths();
     void redraw();
     void renderLayer();
     QString tipFor(int sourceRow) const;
@@ -65,6 +71,8 @@ private:
     bool layerStale = true;
     bool localHours = false;
     QSet<int> selected;
+    std::optional<GeoPosition> listener;
+    std::shared_ptr<const RecordPaths> paths; // from the listener to each record's site
     QPoint pressedAt;
     QPoint draggedTo;
     bool dragging = false;

@@ -4,13 +4,14 @@
 
 #include "bandmapview.h"
 #include "guidemodel.h"
+#include "listenerlocation.h"
 #include "ui_guidewindow.h"
 
 void GuideWindow::setUpBandMap()
 {
     BandMapView* map = ui->guideBandMap;
     map->setModels(model, filtered);
-    map->setMoment(moment);
+    showMapMoment(moment);
     QItemSelectionModel* selection = ui->guideTable->selectionModel();
     connect(ui->guideMapLocal, &QCheckBox::toggled, map, &BandMapView::setLocalHours);
     connect(ui->guideBand, &QComboBox::currentIndexChanged, this, &GuideWindow::chooseMapBand);
@@ -20,6 +21,13 @@ void GuideWindow::setUpBandMap()
     connect(map, &BandMapView::rowClicked, this, &GuideWindow::selectSourceRow);
     connect(map, &BandMapView::rowActivated, this, &GuideWindow::tuneRow);
     chooseMapBand();
+}
+
+// the location is read each minute too, so a new one shows within a minute
+void GuideWindow::showMapMoment(const QDateTime& utc)
+{
+    ui->guideBandMap->setListener(storedLocation());
+    ui->guideBandMap->setMoment(utc);
 }
 
 // the band of the band filter; with all bands, that of the current row, else the one shown

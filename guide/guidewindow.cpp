@@ -178,7 +178,7 @@ void GuideWindow::showMoment(const QDateTime& utc)
     moment = utc;
     model->setMoment(utc);
     ui->guideTimeline->setNow(minuteOfDay(utc));
-    ui->guideBandMap->setMoment(utc);
+    showMapMoment(utc);
     if (ui->guideOnAir->isChecked() || follower->active())
         applyFilter();
     else

@@ -68,6 +68,7 @@ private:
     void follow(bool on);
     // the band map, in guidebandmap.cpp
     void setUpBandMap();
+    void showMapMoment(const QDateTime& utc);
     void chooseMapBand();
     void showSelectionOnMap();
     void selectSourceRow(int sourceRow);

@@ -115,8 +115,21 @@ private slots:
         QFETCH(QStringList, bars);
         const QList<SeasonRecord> records = recordsOf(record);
         // dark from 2300
-        const DarknessTest dark = [](const SeasonRecord&, int minute) { return minute >= 1380; };
+        const DarknessTest dark = [&records](int row) { return records.at(row).times.start >= 1380; };
         QCOMPARE(describe(layoutBars(minuteGeometry(), records, allRows(records), monday, dark)), bars);
+    }
+
+    // Berlin in June: the night at midnight UTC, the day at noon, on the short path to
+    // Berlin-Britz; a site without a position has no path and no mark
+    void darkPathsFromALocation()
+    {
+        const QList<SeasonRecord> records = recordsOf("9610;0000-0100;;D;A;G;Eu;be;;;\n"
+                                                      "9610;1200-1300;;D;B;G;Eu;be;;;\n"
+                                                      "9650;0000-0100;;XYZ;C;G;Eu;;;;\n");
+        const auto paths = std::make_shared<const RecordPaths>(records, SitePositions(), GeoPosition{52.52, 13.40});
+        const DarknessTest dark = darknessAtStart(paths, &records, QDate(2025, 6, 16));
+        QCOMPARE(describe(layoutBars(minuteGeometry(), records, allRows(records), monday, dark)),
+                 QStringList({"0-60 dark", "720-780", "0-60"}));
     }
 
     void nowLine_data()

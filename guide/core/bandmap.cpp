@@ -223,7 +223,7 @@ QList<MapBar> layoutBars(const BandMapGeometry& geometry, const QList<SeasonReco
         if (record.inactive)
             continue;
         const TargetRegion region = targetRegion(record.field(TargetField));
-        const bool inDark = dark && dark(record, record.times.start);
+        const bool inDark = dark && dark(row);
         for (const DaySpan& span : daySpans(record.times)) {
             const BarLook look{!spanOnDay(record, span, day), record.times.days.irregular, inDark};
             for (const QRectF& rect : geometry.spanRects(record.khz, span)) {
@@ -234,6 +234,32 @@ QList<MapBar> layoutBars(const BandMapGeometry& geometry, const QList<SeasonReco
         }
     }
     return faint + current;
+}
+
+DarknessTest darknessAtStart(std::shared_ptr<const RecordPaths> paths, const QList<SeasonRecord>* records,
+                             const QDate& day)
+{
+    struct Known
+    {
+        QHash<int, SunMoment> sunAtMinute;
+        std::vector<signed char> dark; // -1 not yet asked
+    };
+    auto known = std::make_shared<Known>();
+    known->dark.assign(size_t(records->size()), -1);
+    return [paths, records, day, known](int row) {
+        if (row < 0 || size_t(row) >= known->dark.size())
+            return false;
+        signed char& dark = known->dark[size_t(row)];
+        if (dark < 0) {
+            const SitePath* path = paths->path(row);
+            const int minute = records->at(row).times.start;
+            auto sun = known->sunAtMinute.find(minute);
+            if (sun == known->sunAtMinute.end())
+                sun = known->sunAtMinute.insert(minute, sunAt(QDateTime(day, QTime(minute / 60, minute % 60), Qt::UTC)));
+            dark = path && pathLight(*path, *sun) == PathLight::Night ? 1 : 0;
+        }
+        return dark == 1;
+    };
 }
 
 int rowAt(const QList<MapBar>& bars, const QPointF& point)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "onair.h"
+#include "recordpaths.h"
 #include "seasonfilter.h"
 #include "seasonrecord.h"
 
@@ -13,6 +14,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 // The parts of the world the legend of a band map names, each drawn in a colour of its own.
 enum class TargetRegion { Europe, RussiaCentralAsia, MiddleEast, Africa, SouthAsia, EastAsia, SoutheastAsia,
@@ -114,9 +116,15 @@ private:
     int offset = 0;
 };
 
-// Whether the path of a broadcast lies in darkness at a UTC minute of the map's day; empty
-// where no location is set.
-using DarknessTest = std::function<bool(const SeasonRecord& record, int utcMinute)>;
+// Whether the path of the broadcast at a row lies in darkness at its start on the map's day;
+// empty where no location is set.
+using DarknessTest = std::function<bool(int row)>;
+
+// The test for a season file's paths on a day: the whole path in the night (below -6°) at the
+// record's UTC start. Each record is worked out at its first asking and kept, so zooming and
+// panning cost nothing; rows beyond the records are never dark.
+DarknessTest darknessAtStart(std::shared_ptr<const RecordPaths> paths, const QList<SeasonRecord>* records,
+                             const QDate& day);
 
 // The bars of the given records (their places in records) that the view shows, faint ones
 // first so that what goes out on the day lies on top; inactive records have none.

@@ -65,6 +65,7 @@ private:
     void tuneRow(int sourceRow);
     QSet<QString> scheduleLines() const;
     void addToSchedule();
+    void exportRows();
     void follow(bool on);
     // the band map, in guidebandmap.cpp
     void setUpBandMap();

@@ -6,6 +6,7 @@
 #include "onair.h"
 #include "receiverfollower.h"
 #include "scheduleformat.h"
+#include "settingsstore.h"
 #include "ui_guidewindow.h"
 
 #include <QComboBox>
@@ -18,7 +19,6 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSet>
-#include <QSettings>
 #include <QTimer>
 
 #include <algorithm>
@@ -31,9 +31,9 @@ const int shownWarnings = 40;
 const double followKhz = 5;
 
 // the guide's own store, apart from the main window's settings
-QSettings guideSettings()
+SettingsStore guideSettings()
 {
-    return QSettings(QStringLiteral("Morvath"), QStringLiteral("Ledra-guide"));
+    return SettingsStore(QStringLiteral("Ledra-guide"));
 }
 const char* const lastFileKey = "lastFile";
 
@@ -86,6 +86,12 @@ int minuteOfDay(const QDateTime& utc)
     return utc.time().hour() * 60 + utc.time().minute();
 }
 
+int untilNextMinute()
+{
+    const QTime now = QDateTime::currentDateTimeUtc().time();
+    return (60 - now.second()) * 1000 - now.msec();
+}
+
 } // namespace
 
 GuideWindow::GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidget* parent)
@@ -122,8 +128,15 @@ GuideWindow::GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidg
     connect(filtered, &QAbstractItemModel::modelReset, this, &GuideWindow::showStationDay);
     connect(ui->guideTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &GuideWindow::showStationDay);
-    connect(minuteTimer, &QTimer::timeout, this, [this] { showMoment(QDateTime::currentDateTimeUtc()); });
-    minuteTimer->start(60 * 1000);
+    // the now line stands at the present minute from the first paint and moves as each UTC minute begins
+    ui->guideTimeline->setNow(minuteOfDay(moment));
+    minuteTimer->setSingleShot(true);
+    minuteTimer->setTimerType(Qt::PreciseTimer);
+    connect(minuteTimer, &QTimer::timeout, this, [this] {
+        showMoment(QDateTime::currentDateTimeUtc());
+        minuteTimer->start(untilNextMinute());
+    });
+    minuteTimer->start(untilNextMinute());
 
     ui->guideFollow->setVisible(follower->available());
     ui->guideReceiver->hide();
@@ -137,9 +150,7 @@ GuideWindow::GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidg
     connect(follower, &ReceiverFollower::khzChanged, this, &GuideWindow::applyFilter);
     setUpBandMap();
 
-    const QString lastFile = guideSettings().value(QLatin1String(lastFileKey)).toString();
-    if (!lastFile.isEmpty() && QFileInfo::exists(lastFile))
-        openFile(lastFile);
+    reopenLastFile();
 }
 
 GuideWindow::~GuideWindow()
@@ -172,6 +183,16 @@ bool GuideWindow::openFile(const QString& path)
     ui->guideTable->resizeColumnsToContents();
     guideSettings().setValue(QLatin1String(lastFileKey), QFileInfo(path).absoluteFilePath());
     return true;
+}
+
+void GuideWindow::reopenLastFile()
+{
+    const QString lastFile = guideSettings().value(QLatin1String(lastFileKey)).toString();
+    const QString kind = notRegularFileKind(lastFile);
+    if (!kind.isEmpty())
+        ui->guideCount->setText(ui->guideCount->text() + QStringLiteral("; ") + reportSkippedPath(lastFile, kind));
+    else if (!lastFile.isEmpty() && QFileInfo::exists(lastFile))
+        openFile(lastFile);
 }
 
 void GuideWindow::showMoment(const QDateTime& utc)

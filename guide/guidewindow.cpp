@@ -160,10 +160,13 @@ GuideWindow::~GuideWindow()
 
 bool GuideWindow::openFile(const QString& path)
 {
+    // a named pipe picked or dropped would hold the window until something writes to it
+    const QString kind = notRegularFileKind(path);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!kind.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        const QString reason = kind.isEmpty() ? file.errorString() : kind + QStringLiteral(", not a regular file");
         QMessageBox::information(nullptr, QStringLiteral("error"),
-                                 QStringLiteral("Could not read \"%1\": %2").arg(path, file.errorString()));
+                                 QStringLiteral("Could not read \"%1\": %2").arg(path, reason));
         return false;
     }
     SeasonFile season = parseSeasonFile(file.readAll());

@@ -21,6 +21,8 @@
 #include <QTableView>
 #include <QToolTip>
 
+#include <sys/stat.h>
+
 using ledraTest::fields;
 
 namespace {
@@ -223,10 +225,15 @@ private slots:
         ledraTest::writeFile(notSeason, "9610;1200-1300;;ROU;R;E;ME;;;\n");
         QVERIFY(!t.guide->openFile(notSeason));
         QVERIFY(!t.guide->openFile(ledraTest::homeFolder() + "/missing.csv"));
+        // a named pipe picked by hand is refused, not waited on
+        const QString pipe = ledraTest::homeFolder() + "/pipe.csv";
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(!t.guide->openFile(pipe));
         QCOMPARE(t.answerer.shown(),
                  QStringList({"error: \"" + notSeason + "\" is not a season schedule: its first line does not begin with \"kHz:\"",
                               "error: Could not read \"" + ledraTest::homeFolder()
-                                  + "/missing.csv\": No such file or directory"}));
+                                  + "/missing.csv\": No such file or directory",
+                              "error: Could not read \"" + pipe + "\": a named pipe, not a regular file"}));
         QCOMPARE(t.count(), "5 of 5 broadcasts");
         QCOMPARE(QSettings("Morvath", "Ledra-guide").value("lastFile").toString(), seasonPath());
         QVERIFY(!QSettings().contains("lastFile"));

@@ -4,8 +4,20 @@
 
 #include "bandmapview.h"
 #include "guidemodel.h"
-#include "listenerlocation.h"
+#include "geoposition.h"
+#include "settingsstore.h"
 #include "ui_guidewindow.h"
+
+namespace {
+
+// read through the guide's store, which stays unopened when it is no regular file
+std::optional<GeoPosition> listenerLocation()
+{
+    const SettingsStore store(QStringLiteral("Ledra-guide"));
+    return readLocation(store.value(QStringLiteral("location")).toString()).position;
+}
+
+} // namespace
 
 void GuideWindow::setUpBandMap()
 {
@@ -26,7 +38,7 @@ void GuideWindow::setUpBandMap()
 // the location is read each minute too, so a new one shows within a minute
 void GuideWindow::showMapMoment(const QDateTime& utc)
 {
-    ui->guideBandMap->setListener(storedLocation());
+    ui->guideBandMap->setListener(listenerLocation());
     ui->guideBandMap->setMoment(utc);
 }
 

@@ -2,7 +2,12 @@
 // Prints how long the season guide takes: reading a season schedule, showing it in the guide
 // window with the first paint, and one keystroke in its station filter at 16,000 and 100,000
 // records, and one step of Follow receiver (a new frequency read from the rig); then the
-// distance, bearing and light on the path to every site from a few locations. Reads the real season schedules in the shared data folder when present.
+// distance, bearing and light on the path to every site from a few locations. For each season
+// file, and a generated band of 1,500 broadcasts, it also times the band map of its busiest
+// band: the whole picture painted, and a filter change in the guide with the map drawn anew.
+// Reads the real season schedules in the shared data folder when present.
+#include "bandmappicture.h"
+#include "bandmapview.h"
 #include "geoposition.h"
 #include "guidemodel.h"
 #include "guidewindow.h"
@@ -16,6 +21,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QPainter>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -197,6 +204,155 @@ void measure(MainWindow& main, const QString& path, const QByteArray& bytes)
                 *std::max_element(figures.keystrokes[1].begin(), figures.keystrokes[1].end()));
 }
 
+// 1,500 broadcasts on 31m, one to three hours long at every hour, to every region
+QByteArray generatedBand()
+{
+    static const char* const targets[] = {"Eu", "ME", "Af", "SAs", "FE", "SEA", "Oc", "NAm", "CIS", "NAO"};
+    QByteArray bytes = header;
+    for (int record = 0; record < 1500; ++record) {
+        const int start = record * 7 % 24;
+        const int end = (start + 1 + record % 3) % 24;
+        bytes += QByteArray::number(9400 + record * 5 % 500) + ';' + QByteArray::number(start * 100).rightJustified(4, '0')
+                 + '-' + QByteArray::number(end * 100).rightJustified(4, '0') + (record % 4 == 0 ? ";SaSu;" : ";;")
+                 + "ROU;Radio " + QByteArray::number(record) + ";E;" + targets[record % 10] + ";g;1;;\r\n";
+    }
+    return bytes;
+}
+
+// the season files of the shared data folder by name, then a generated band
+QList<QPair<QString, QByteArray>> seasonFiles()
+{
+    QList<QPair<QString, QByteArray>> files;
+    const QDir data(QStringLiteral(LEDRA_SAMPLE_DATA));
+    for (const QString& name : data.entryList({QStringLiteral("*.csv")}, QDir::Files)) {
+        QFile file(data.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            files.append({name, file.readAll()});
+    }
+    files.append({QStringLiteral("generated 31m"), generatedBand()});
+    return files;
+}
+
+// The map's figures are processor time of the process: on a shared machine the wall clock
+// also counts the other programs' turns.
+class ProcessTimer
+{
+public:
+    void start() { began = now(); }
+    double milliseconds() const { return now() - began; }
+
+private:
+    static double now()
+    {
+        timespec time{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &time);
+        return time.tv_sec * 1e3 + time.tv_nsec / 1e6;
+    }
+    double began = 0;
+};
+
+QString slowest(const QList<double>& times)
+{
+    return QString::number(*std::max_element(times.begin(), times.end()), 'f', 1);
+}
+
+// The busiest band's map at 1200x700: laid out and painted whole, as a filter change or a
+// resize makes it, and as ledra-map writes it.
+void measureMapPaint(const QString& name, const QByteArray& bytes)
+{
+    const SeasonFile season = parseSeasonFile(bytes);
+    const QString band = busiestBand(season.records);
+    KhzRange edges;
+    bandNamed(band, edges);
+    QList<int> rows;
+    int drawn = 0;
+    for (int row = 0; row < season.records.size(); ++row) {
+        const SeasonRecord& record = season.records.at(row);
+        if (record.khz >= edges.low && record.khz <= edges.high) {
+            rows.append(row);
+            drawn += record.inactive ? 0 : 1;
+        }
+    }
+    BandMapPicture picture;
+    picture.setRecords(&season.records, rows);
+    picture.setBand(band);
+    picture.setMoment(QDateTime(QDate(2025, 6, 16), QTime(12, 0), Qt::UTC));
+    picture.setCanvas(QSize(1200, 700), QApplication::font());
+    QImage image(1200, 700, QImage::Format_ARGB32_Premultiplied);
+    QList<double> times;
+    ProcessTimer timer;
+    for (int run = 0; run < 30; ++run) {
+        timer.start();
+        picture.layOut();
+        QPainter painter(&image);
+        picture.paint(painter, QApplication::palette());
+        picture.paintNowLine(painter);
+        painter.end();
+        times.append(timer.milliseconds());
+    }
+    std::printf("%-14s busiest band %-4s %5d broadcasts, %5d bars  map laid out and painted, median %5.1f ms "
+                "(slowest %s)\n",
+                qPrintable(name), qPrintable(band), drawn, int(picture.bars().size()), median(times),
+                qPrintable(slowest(times)));
+
+    // with a location (Berlin): the paths once per file, the dark marks at the first layout of a day
+    timer.start();
+    const auto paths = std::make_shared<const RecordPaths>(season.records, SitePositions(), GeoPosition{52.52, 13.40});
+    const double pathsTime = timer.milliseconds();
+    picture.setDarkness(darknessAtStart(paths, &season.records, QDate(2025, 6, 16)));
+    times.clear();
+    for (int run = 0; run < 30; ++run) {
+        timer.start();
+        picture.layOut();
+        QPainter painter(&image);
+        picture.paint(painter, QApplication::palette());
+        picture.paintNowLine(painter);
+        painter.end();
+        times.append(timer.milliseconds());
+    }
+    std::printf("%-14s with a location: paths of the whole file %5.1f ms, first layout and paint with dark marks "
+                "%5.1f ms, then median %5.1f ms\n",
+                qPrintable(name), pathsTime, times.first(), median(times));
+}
+
+// The guide on the busiest band: each language picked in turn, filtered, with the map
+// drawn anew and painted.
+void measureMapFilterChange(MainWindow& main, const QString& path, const QString& name, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return;
+    file.close();
+    GuideWindow guide(main.ui->thetable->model(), main.rigLink, &main);
+    guide.resize(1500, 800);
+    guide.show();
+    guide.openFile(path);
+    auto* bandBox = guide.findChild<QComboBox*>(QStringLiteral("guideBand"));
+    auto* languageBox = guide.findChild<QComboBox*>(QStringLiteral("guideLanguage"));
+    auto* map = guide.findChild<BandMapView*>(QStringLiteral("guideBandMap"));
+    bandBox->setCurrentIndex(bandBox->findData(busiestBand(parseSeasonFile(bytes).records)));
+    map->repaint();
+    // each language, then all of them again: the whole band back on the map
+    QList<double> narrowed;
+    QList<double> whole;
+    ProcessTimer timer;
+    for (int language = 1; language < std::min(int(languageBox->count()), 30); ++language) {
+        for (int index : {language, 0}) {
+            timer.start();
+            languageBox->setCurrentIndex(index);
+            map->repaint();
+            (index == 0 ? whole : narrowed).append(timer.milliseconds());
+        }
+    }
+    timer.start();
+    map->repaint();
+    const double unchanged = timer.milliseconds();
+    std::printf("%-14s map at %dx%d: filter change redrawn, to one language median %4.1f ms (slowest %s), back to "
+                "the whole band median %4.1f ms (slowest %s); repaint with nothing changed %4.1f ms\n",
+                qPrintable(name), map->width(), map->height(), median(narrowed), qPrintable(slowest(narrowed)),
+                median(whole), qPrintable(slowest(whole)), unchanged);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -223,5 +379,9 @@ int main(int argc, char* argv[])
     measure(main, home.filePath(QStringLiteral("season-100k.csv")), repeated(season, 100000));
     measurePaths(season);
     measurePaths(repeated(season, 100000));
+    for (const auto& [name, bytes] : seasonFiles()) {
+        measureMapPaint(name, bytes);
+        measureMapFilterChange(main, home.filePath(name), name, bytes);
+    }
     return 0;
 }

@@ -153,6 +153,7 @@ GuideWindow::GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidg
     connect(ui->guideFollow, &QCheckBox::toggled, this, &GuideWindow::follow);
     connect(follower, &ReceiverFollower::statusChanged, ui->guideReceiver, &QLabel::setText);
     connect(follower, &ReceiverFollower::khzChanged, this, &GuideWindow::applyFilter);
+    setUpBandMap();
 
     setLocation(storedLocation());
     reopenLastFile();
@@ -208,6 +209,7 @@ void GuideWindow::showMoment(const QDateTime& utc)
     moment = utc;
     model->setMoment(utc);
     ui->guideTimeline->setNow(minuteOfDay(utc));
+    showMapMoment(utc);
     if (ui->guideOnAir->isChecked() || follower->active())
         applyFilter();
     else

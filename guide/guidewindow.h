@@ -74,6 +74,12 @@ private:
     void addToSchedule();
     void exportRows();
     void follow(bool on);
+    // the band map, in guidebandmap.cpp
+    void setUpBandMap();
+    void showMapMoment(const QDateTime& utc);
+    void chooseMapBand();
+    void showSelectionOnMap();
+    void selectSourceRow(int sourceRow);
 
     Ui_GuideWindow* ui;
     const QAbstractItemModel* schedule;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "bandmapview.h"
 #include "datagramcollector.h"
 #include "guidemodel.h"
 #include "guidetimeline.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTableView>
+#include <QToolTip>
 
 #include <sys/stat.h>
 
@@ -91,6 +93,44 @@ QStringList stations(GuideFixture& t)
     return names;
 }
 
+// the stations of the band map's bars, each once, in the order painted
+QStringList mapStations(GuideFixture& t)
+{
+    const GuideModel* model = t.guide->findChild<GuideModel*>();
+    QStringList names;
+    for (const MapBar& bar : t.child<BandMapView>("guideBandMap")->mapPicture().bars()) {
+        const QString name = model->record(bar.row).field(StationField).toString();
+        if (!names.contains(name))
+            names.append(name);
+    }
+    return names;
+}
+
+// the middle of the band map's first bar of a station
+QPoint barOf(GuideFixture& t, const QString& station)
+{
+    const GuideModel* model = t.guide->findChild<GuideModel*>();
+    for (const MapBar& bar : t.child<BandMapView>("guideBandMap")->mapPicture().bars()) {
+        if (model->record(bar.row).field(StationField) == station)
+            return bar.rect.center().toPoint();
+    }
+    return QPoint(-1, -1);
+}
+
+// true when the band map outlines the station's bar in the selection's colour
+bool outlinedOnMap(GuideFixture& t, const QString& station)
+{
+    auto* map = t.child<BandMapView>("guideBandMap");
+    const GuideModel* model = t.guide->findChild<GuideModel*>();
+    const QImage shown = map->grab().toImage();
+    for (const MapBar& bar : map->mapPicture().bars()) {
+        if (model->record(bar.row).field(StationField) == station) {
+            const QPoint above(int(bar.rect.center().x()), int(std::floor(bar.rect.top() - 1.5)));
+            return shown.pixelColor(above) == map->palette().color(QPalette::Highlight);
+        }
+    }
+    return false;
+}
 
 } // namespace
 
@@ -267,6 +307,83 @@ private slots:
         QCOMPARE(stations(t), sorted);
         t.window.rigLink->setSettings(ReceiverSettings());
         QVERIFY(!follow->isVisible());
+        QCOMPARE(t.answerer.shown(), QStringList());
+    }
+
+    void bandMapShowsWhatTheFiltersLetThrough_data()
+    {
+        QTest::addColumn<QString>("band");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("selected"); // station of the current row
+        QTest::addColumn<QString>("mapBand");
+        QTest::addColumn<QStringList>("drawn");
+        QTest::newRow("the band filter's band") << "31m" << "" << "" << "31m" << QStringList{"Rádio Romania", "ERT"};
+        QTest::newRow("and a language") << "31m" << "Gr" << "" << "31m" << QStringList{"ERT"};
+        QTest::newRow("inactive records are not drawn") << "25m" << "" << "" << "25m" << QStringList();
+        QTest::newRow("all bands: the current row's") << "" << "" << "Deutsche Welle" << "19m"
+                                                      << QStringList{"Deutsche Welle"};
+        QTest::newRow("all bands, no row: none yet") << "" << "" << "" << "" << QStringList();
+    }
+    void bandMapShowsWhatTheFiltersLetThrough()
+    {
+        QFETCH(QString, band);
+        QFETCH(QString, language);
+        QFETCH(QString, selected);
+        QFETCH(QString, mapBand);
+        QFETCH(QStringList, drawn);
+        GuideFixture t;
+        QTableView* table = t.child<QTableView>("guideTable");
+        table->sortByColumn(0, Qt::DescendingOrder);
+        pick(t.child<QComboBox>("guideBand"), band);
+        pick(t.child<QComboBox>("guideLanguage"), language);
+        if (!selected.isEmpty())
+            table->setCurrentIndex(table->model()->index(int(stations(t).indexOf(selected)), 0));
+        QCOMPARE(t.child<BandMapView>("guideBandMap")->band(), mapBand);
+        QCOMPARE(mapStations(t), drawn);
+    }
+
+    void bandMapAndTableShareTheSelection()
+    {
+        GuideFixture t;
+        QVERIFY(QTest::qWaitForWindowExposed(t.guide));
+        pick(t.child<QComboBox>("guideBand"), "31m");
+        auto* map = t.child<BandMapView>("guideBandMap");
+        QTableView* table = t.child<QTableView>("guideTable");
+        QTest::mouseClick(map, Qt::LeftButton, {}, barOf(t, "ERT"));
+        QCOMPARE(table->currentIndex().siblingAtColumn(3).data().toString(), "ERT");
+        QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
+        QVERIFY(outlinedOnMap(t, "ERT"));
+        t.selectRows({int(stations(t).indexOf("Rádio Romania"))});
+        QVERIFY(outlinedOnMap(t, "Rádio Romania"));
+        QVERIFY(!outlinedOnMap(t, "ERT"));
+        // a click beside every bar changes nothing
+        QTest::mouseClick(map, Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(table->selectionModel()->selectedRows().first().siblingAtColumn(3).data().toString(), "Rádio Romania");
+    }
+
+    void bandMapTipNamesTheBroadcast()
+    {
+        GuideFixture t;
+        QVERIFY(QTest::qWaitForWindowExposed(t.guide));
+        pick(t.child<QComboBox>("guideBand"), "31m");
+        auto* map = t.child<BandMapView>("guideBandMap");
+        const QPoint bar = barOf(t, "Rádio Romania");
+        QHelpEvent hover(QEvent::ToolTip, bar, map->mapToGlobal(bar));
+        QApplication::sendEvent(map, &hover);
+        QCOMPARE(QToolTip::text(), "Rádio Romania\n9610 kHz, 1200-1300 Mo-Fr\nLanguage: E,F (English; French)\n"
+                                   "Target: ME (Middle East)\nSite: g (Galbeni 46N45-26E41)");
+    }
+
+    void bandMapDoubleClickTunes()
+    {
+        LEDRA_REQUIRE_PRIVATE_NETWORK();
+        DatagramCollector receiver(58084);
+        GuideFixture t;
+        QVERIFY(QTest::qWaitForWindowExposed(t.guide));
+        pick(t.child<QComboBox>("guideBand"), "31m");
+        QTest::mouseDClick(t.child<BandMapView>("guideBandMap"), Qt::LeftButton, {}, barOf(t, "ERT"));
+        QCOMPARE(receiver.waitFor(1).size(), 1);
+        QCOMPARE(receiver.bytes(), QList<QByteArray>({{"ofreq:9420000\0", 14}}));
         QCOMPARE(t.answerer.shown(), QStringList());
     }
 

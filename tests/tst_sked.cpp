@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "bandmappicture.h"
+
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +20,30 @@ const QByteArray lineOnAir = "9610;1200-1300;Mo-Fr;ROU;Rádio Romania;E,F;ME;g;;
 const QByteArray lineInactive = "11700;1200-1230;;ROU;Radio Romania Int.;A;ME;g;;\n";
 const QByteArray lineRounded = "6090;2300-0100;;D;Short;E;Eu;/OMA-a;;\n";
 const QString skippedWarning = "ledra-sked: FILE: line 5: skipped, fewer than eleven fields\n";
+
+// the longest row of pixels of one colour: where it begins and how long it is
+struct Run
+{
+    int x = 0;
+    int length = 0;
+};
+
+Run longestRun(const QImage& image, QColor colour)
+{
+    Run longest;
+    for (int y = 0; y < image.height(); ++y) {
+        Run run;
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != colour.rgb()) {
+                run = {x + 1, 0};
+                continue;
+            }
+            if (++run.length > longest.length)
+                longest = run;
+        }
+    }
+    return longest;
+}
 
 QString counts(int printed, int rounded)
 {
@@ -172,6 +199,75 @@ private slots:
                  QString(err).replace("FILE", path).replace("NOTSEASON", notSeason.fileName())
                      .replace("MISSING", folder.filePath("missing.csv")));
         QCOMPARE(sked.exitCode(), status);
+    }
+
+    void map_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("picture"); // in the test's folder
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QSize>("size"); // of the picture written; none when invalid
+        QTest::newRow("default size") << QStringList{"--band", "31m"} << "map.png" << 0 << skippedWarning
+                                      << QSize(1200, 700);
+        QTest::newRow("--size") << QStringList{"--band", "31m", "--size", "640x400"} << "map.png" << 0
+                                << skippedWarning << QSize(640, 400);
+        QTest::newRow("bad --size") << QStringList{"--size", "640x40"} << "map.png" << 2
+                                    << skippedWarning + "ledra-sked: bad value \"640x40\" for --size: expected "
+                                                        "WIDTHxHEIGHT, each 100 to 10000\n"
+                                    << QSize();
+        QTest::newRow("a folder that is not there")
+            << QStringList{"--band", "31m"} << "none/map.png" << 2
+            << skippedWarning + "ledra-map: cannot write \"PICTURE\": No such file or directory\n" << QSize();
+    }
+    void map()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, picture);
+        QFETCH(int, status);
+        QFETCH(QString, err);
+        QFETCH(QSize, size);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("season.csv");
+        const QString picturePath = folder.filePath(picture);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(seasonFile);
+        file.close();
+        QProcess sked;
+        sked.start(LEDRA_SKED, options + QStringList{"--map", picturePath, path});
+        QVERIFY(sked.waitForFinished());
+        QCOMPARE(sked.readAllStandardOutput(), QByteArray());
+        QCOMPARE(QString::fromUtf8(sked.readAllStandardError()),
+                 QString(err).replace("FILE", path).replace("PICTURE", picturePath));
+        QCOMPARE(sked.exitCode(), status);
+        if (size.isValid())
+            QCOMPARE(QImage(picturePath).size(), size);
+        else
+            QVERIFY(!QFile::exists(picturePath));
+    }
+
+    // The map of 31m at 0600 on a Monday: an hour at noon to the Middle East, and one from
+    // midnight to Europe; each bar in its region's colour, the noon one twelve hours on.
+    void mapBarsCarryTheirColours()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("season.csv");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(seasonFile + "9420;0000-0100;;GRC;ERT;Gr;Eu;a;;;\r\n");
+        file.close();
+        QProcess sked;
+        sked.start(LEDRA_SKED, {"--band", "31m", "--at", "2025-06-16T06:00", "--map", folder.filePath("map.png"), path});
+        QVERIFY(sked.waitForFinished());
+        QCOMPARE(sked.exitCode(), 0);
+        const QImage picture(folder.filePath("map.png"));
+        const Run noon = longestRun(picture, regionColour(TargetRegion::MiddleEast));
+        const Run midnight = longestRun(picture, regionColour(TargetRegion::Europe));
+        QVERIFY2(midnight.length > 30, qPrintable(QString::number(midnight.length)));
+        QVERIFY2(std::abs(noon.length - midnight.length) <= 1, qPrintable(QString::number(noon.length)));
+        QVERIFY2(std::abs(noon.x - midnight.x - 12 * midnight.length) <= 12,
+                 qPrintable(QStringLiteral("%1 %2").arg(noon.x).arg(midnight.x)));
     }
 
     void csvStatus()

@@ -8,6 +8,7 @@
 #include "seasonrecord.h"
 #include "sitepositions.h"
 #include "skedformat.h"
+#include "skedmap.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -189,6 +190,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(LEDRA_VERSION));
     QCommandLineParser parser;
     addOptions(parser);
+    addMapOptions(parser);
     if (!parser.parse(QCoreApplication::arguments())) {
         printError(parser.errorText());
         return refused;
@@ -232,6 +234,8 @@ int main(int argc, char* argv[])
     }
     for (const QString& warning : season.warnings)
         printError(path + QStringLiteral(": ") + warning);
+    if (parser.isSet(QStringLiteral("map")))
+        return writeMap(parser, season.records, *filter, *moment);
 
     RecordPaths paths = listener ? RecordPaths(season.records, SitePositions(), *listener) : RecordPaths();
     paths.markDistances(season.records);

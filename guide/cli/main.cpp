@@ -5,6 +5,7 @@
 #include "scheduleformat.h"
 #include "seasonfilter.h"
 #include "seasonrecord.h"
+#include "seasonupdate.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -122,7 +123,10 @@ void addOptions(QCommandLineParser& parser)
         {QStringLiteral("find"), QStringLiteral("Only stations whose name holds TEXT (any case)."),
          QStringLiteral("TEXT")},
     });
-    parser.addPositionalArgument(QStringLiteral("FILE.csv"), QStringLiteral("The season schedule."));
+    addSeasonOptions(parser);
+    parser.addPositionalArgument(QStringLiteral("FILE.csv"),
+                                 QStringLiteral("The season schedule; without it, the newest one kept by --update."),
+                                 QStringLiteral("[FILE.csv]"));
 }
 
 int inactiveCount(const QList<SeasonRecord>& records)
@@ -151,10 +155,12 @@ int main(int argc, char* argv[])
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
 
+    if (parser.isSet(QStringLiteral("update")))
+        return updateSeasonFile(parser);
+
     const QStringList files = parser.positionalArguments();
-    if (files.size() != 1) {
-        printError(files.isEmpty() ? QStringLiteral("no season file given (see --help)")
-                                   : QStringLiteral("one season file only, %1 given").arg(files.size()));
+    if (files.size() > 1) {
+        printError(QStringLiteral("one season file only, %1 given").arg(files.size()));
         return refused;
     }
     QString error;
@@ -164,7 +170,11 @@ int main(int argc, char* argv[])
         return refused;
     }
 
-    const QString path = files.first();
+    const QString path = files.isEmpty() ? keptSeasonFileToRead() : files.first();
+    if (path.isEmpty()) {
+        printError(QStringLiteral("no season file: name one, or run ledra-sked --update"));
+        return refused;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         printError(QStringLiteral("cannot read %1: %2").arg(quoted(path), file.errorString()));

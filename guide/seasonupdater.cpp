@@ -7,7 +7,9 @@
 #include "ui_seasonupdater.h"
 
 #include <QAbstractScrollArea>
+#include <QInputDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -32,6 +34,7 @@ SeasonUpdater::SeasonUpdater(QAbstractScrollArea* table, QWidget* parent)
             [](bool on) { guideStore().setValue(QLatin1String(seasonAutoUpdateKey), on); });
     connect(ui->guideUpdate, &QPushButton::clicked, this, [this] { startUpdate(true); });
     connect(ui->guideUpdateCancel, &QPushButton::clicked, download, &SeasonDownload::cancel);
+    connect(ui->guideSeasonUrl, &QPushButton::clicked, this, &SeasonUpdater::askForAddress);
     connect(download, &SeasonDownload::progress, this, &SeasonUpdater::showProgress);
     connect(download, &SeasonDownload::finished, this, &SeasonUpdater::finish);
 
@@ -80,6 +83,24 @@ void SeasonUpdater::startUpdate(bool byHand)
     ui->guideUpdateProgress->show();
     ui->guideUpdateCancel->show();
     download->start(currentSeason());
+}
+
+void SeasonUpdater::askForAddress()
+{
+    bool accepted = false;
+    const QString text = QInputDialog::getText(this, tr("Season schedules"),
+                                               tr("Download season schedules from (empty for the publisher's folder):"),
+                                               QLineEdit::Normal, storedSeasonBaseUrl().toString(), &accepted)
+                             .trimmed();
+    if (!accepted)
+        return;
+    const QUrl address(text, QUrl::StrictMode);
+    if (!text.isEmpty() && !isDownloadAddress(address)) {
+        QMessageBox::information(nullptr, QStringLiteral("error"),
+                                 QStringLiteral("\"%1\" is not an http:// or https:// address").arg(text));
+        return;
+    }
+    storeSeasonBaseUrl(address);
 }
 
 void SeasonUpdater::showProgress(qint64 received, qint64 total)

@@ -34,6 +34,7 @@ protected:
 
 private:
     void startUpdate(bool asked);
+    void askForAddress();
     void showProgress(qint64 received, qint64 total);
     void finish(const SeasonOutcome& outcome);
 

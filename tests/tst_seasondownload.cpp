@@ -11,19 +11,16 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 
-#include <memory>
 #include <sys/mount.h>
 
 using ledraTest::seasonBody;
 
-Q_DECLARE_METATYPE(SeasonOutcome::Kind)
-
 namespace {
 
 const QString today = seasonCodeAt(QDateTime::currentDateTimeUtc());
-const QByteArray keptCopy = seasonBody(20);
+const QByteArray keptCopy = seasonBody(ledraTest::keptRecords);
 
-QString kept(const QString& season = today)
+QByteArray kept(const QString& season = today)
 {
     return ledraTest::readFile(keptSeasonPath(season));
 }
@@ -123,34 +120,22 @@ private slots:
         QTest::addColumn<QByteArray>("answer");
         QTest::addColumn<bool>("holdOpen");
         QTest::addColumn<QString>("reason");
-        using ledraTest::httpAnswer;
-        const QByteArray big = seasonBody(200);
-        QTest::newRow("HTTP 500") << httpAnswer("500 Internal Server Error", "text/plain", "broken") << false
-                                  << "the server answered HTTP 500 Internal Server Error";
-        QTest::newRow("web page") << httpAnswer("200 OK", "text/html", "<!DOCTYPE html>\n<title>Moved</title>\n")
-                                  << false
-                                  << "the answer is not a season schedule: its first line does not begin with \"kHz:\"";
-        QTest::newRow("cut short") << httpAnswer("200 OK", "text/csv", big.left(1000), big.size()) << false
-                                   << QString("the answer ended after 1000 of %1 bytes").arg(big.size());
-        QTest::newRow("a tenth") << httpAnswer("200 OK", "text/csv", seasonBody(2)) << false
-                                 << "the answer holds 2 broadcasts, fewer than half of the 20 in the kept copy";
-        QTest::newRow("stalls") << httpAnswer("200 OK", "text/csv", big.left(1000), big.size()) << true
-                                << "the server sent nothing for 0.5 s";
-        QTest::newRow("disk full") << httpAnswer("200 OK", "text/csv", big.repeated(10)) << false
-                                   << "cannot write PATH: No space left on device";
+        QTest::addColumn<bool>("diskFull");
+        for (const ledraTest::SeasonFault& fault : ledraTest::seasonFaults(0.5))
+            QTest::newRow(fault.name) << fault.answer << fault.holdOpen << fault.reason << fault.diskFull;
     }
     void faults()
     {
         QFETCH(QByteArray, answer);
         QFETCH(bool, holdOpen);
         QFETCH(QString, reason);
+        QFETCH(bool, diskFull);
         LEDRA_REQUIRE_PRIVATE_NETWORK();
         const QByteArray folder = QFile::encodeName(seasonFolder());
         QVERIFY(QDir().mkpath(seasonFolder()));
-        const bool full = reason.contains("No space");
-        if (full && mount("tmpfs", folder, "tmpfs", 0, "size=32k") != 0)
+        if (diskFull && mount("tmpfs", folder, "tmpfs", 0, "size=32k") != 0)
             QSKIP("needs the test command's private mount namespace");
-        const auto unmount = qScopeGuard([&] { full && umount(folder); });
+        const auto unmount = qScopeGuard([&] { diskFull && umount(folder); });
         ledraTest::writeFile(keptSeasonPath(today), keptCopy);
         ledraTest::writeFile(backupPath(keptSeasonPath(today)), "older");
         ledraTest::ScriptedServer server(answer, holdOpen);

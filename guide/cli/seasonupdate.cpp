@@ -34,8 +34,7 @@ std::optional<QUrl> baseFrom(const QCommandLineParser& parser)
         return storedSeasonBaseUrl();
     const QString text = parser.value(QStringLiteral("season-url"));
     const QUrl url(text, QUrl::StrictMode);
-    if (!url.isValid() || url.host().isEmpty()
-        || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))) {
+    if (!isDownloadAddress(url)) {
         say(QStringLiteral("bad value \"%1\" for --season-url: expected an http:// or https:// address").arg(text));
         return std::nullopt;
     }

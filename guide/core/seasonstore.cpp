@@ -62,6 +62,21 @@ QUrl storedSeasonBaseUrl()
     return QUrl(guideStore().value(QLatin1String(seasonBaseUrlKey), QLatin1String(publisherFolder)).toString());
 }
 
+void storeSeasonBaseUrl(const QUrl& base)
+{
+    QSettings store = guideStore();
+    if (base.isEmpty())
+        store.remove(QLatin1String(seasonBaseUrlKey));
+    else
+        store.setValue(QLatin1String(seasonBaseUrlKey), base.toString());
+}
+
+bool isDownloadAddress(const QUrl& url)
+{
+    return url.isValid() && !url.host().isEmpty()
+           && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
+}
+
 QUrl seasonFileUrl(const QUrl& base, const QString& season)
 {
     QUrl folder = base;

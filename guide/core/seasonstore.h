@@ -20,6 +20,10 @@ extern const char* const seasonLastCheckKey;
 
 // The publisher's folder, unless the store names another.
 QUrl storedSeasonBaseUrl();
+// Stores the folder to download from; an empty address brings back the publisher's.
+void storeSeasonBaseUrl(const QUrl& base);
+// An http:// or https:// address with a host.
+bool isDownloadAddress(const QUrl& url);
 QUrl seasonFileUrl(const QUrl& base, const QString& season);
 
 // The data folder of Ledra (organization Morvath, application Ledra) + "/seasons", whichever

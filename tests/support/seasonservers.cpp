@@ -135,4 +135,23 @@ QByteArray httpAnswer(const QByteArray& status, const QByteArray& type, const QB
            + QByteArray::number(announced < 0 ? body.size() : announced) + "\r\nConnection: close\r\n\r\n" + body;
 }
 
+QList<SeasonFault> seasonFaults(double stallSeconds)
+{
+    const QByteArray big = seasonBody(200);
+    return {
+        {"HTTP 500", httpAnswer("500 Internal Server Error", "text/plain", "broken"), false,
+         QStringLiteral("the server answered HTTP 500 Internal Server Error")},
+        {"web page", httpAnswer("200 OK", "text/html", "<!DOCTYPE html>\n<title>Moved</title>\n"), false,
+         QStringLiteral("the answer is not a season schedule: its first line does not begin with \"kHz:\"")},
+        {"cut short", httpAnswer("200 OK", "text/csv", big.left(1000), big.size()), false,
+         QStringLiteral("the answer ended after 1000 of %1 bytes").arg(big.size())},
+        {"a tenth", httpAnswer("200 OK", "text/csv", seasonBody(keptRecords / 10)), false,
+         QStringLiteral("the answer holds 2 broadcasts, fewer than half of the 20 in the kept copy")},
+        {"stalls", httpAnswer("200 OK", "text/csv", big.left(1000), big.size()), true,
+         QStringLiteral("the server sent nothing for %1 s").arg(stallSeconds)},
+        {"disk full", httpAnswer("200 OK", "text/csv", big.repeated(10)), false,
+         QStringLiteral("cannot write PATH: No space left on device"), true},
+    };
+}
+
 } // namespace ledraTest

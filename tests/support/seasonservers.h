@@ -62,6 +62,19 @@ private:
 QByteArray httpAnswer(const QByteArray& status, const QByteArray& type, const QByteArray& body,
                       qint64 announced = -1);
 
+// A fault for ScriptedServer to play, and the reason the download gives. The kept copy before
+// it holds keptRecords; PATH in the reason stands for the kept file's path.
+struct SeasonFault
+{
+    const char* name;
+    QByteArray answer;
+    bool holdOpen;
+    QString reason;
+    bool diskFull = false;   // a good answer too big for the folder
+};
+const int keptRecords = 20;
+QList<SeasonFault> seasonFaults(double stallSeconds);
+
 } // namespace ledraTest
 
 #define LEDRA_START_LIGHTTPD(lighttpd)                                                            \

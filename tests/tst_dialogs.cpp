@@ -295,7 +295,7 @@ void TestDialogs::loading()
 
 void TestDialogs::badPickedFile_data()
 {
-    QTest::addColumn<QString>("kind"); // a file of the bytes, one that goes before the load, a folder, a device
+    QTest::addColumn<QString>("kind"); // a file of the bytes, or one that goes before the load
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("box"); // %1: the picked path
     QTest::addColumn<QList<QStringList>>("rows");
@@ -307,14 +307,9 @@ void TestDialogs::badPickedFile_data()
     const QByteArray good = "9580;;;;A;;;;;\n";
     const QStringList goodRow = ledraTest::fields(good.trimmed());
     QTest::newRow("binary garbage") << "file" << garbage << refused << kept;
-    QTest::newRow("binary after a good line") << "file" << good + QByteArray("\0\x01;\x7f\n", 5) << ""
-                                              << QList<QStringList>{goodRow, {QString(QChar(0)) + "\x01", "\x7f", "", "", "", "", "", "", ""}};
     QTest::newRow("invalid UTF-8") << "file" << good + "\xff\xfe;\xc3(\n" << ""
                                    << QList<QStringList>{goodRow, {"\u00ff\u00fe", "\u00c3(", "", "", "", "", "", "", ""}};
-    QTest::newRow("100 MB without a line break") << "file" << QByteArray(100 << 20, ';') << refused << kept;
     QTest::newRow("gone before the load") << "gone" << good << "error: No such file or directory" << kept;
-    QTest::newRow("a folder") << "folder" << QByteArray() << "error: \"%1\" is not a regular file" << kept;
-    QTest::newRow("/dev/zero") << "device" << QByteArray() << "error: \"%1\" is not a regular file" << kept;
 }
 
 void TestDialogs::badPickedFile()
@@ -325,11 +320,8 @@ void TestDialogs::badPickedFile()
     QFETCH(QList<QStringList>, rows);
     ledraTest::TestWindow tw({ledraTest::fields("1110;;;;Kept;;;;;")});
     QTemporaryDir picked;
-    const QString path = kind == "device" ? "/dev/zero" : picked.path() + "/picked.txt";
-    if (kind == "folder")
-        QVERIFY(QDir().mkpath(path));
-    else if (kind != "device")
-        ledraTest::writeFile(path, bytes);
+    const QString path = picked.path() + "/picked.txt";
+    ledraTest::writeFile(path, bytes);
     load(tw, [&](filePicker* picker) {
         picker->ui->path->setText(QFileInfo(path).path());
         picker->ui->fileName->setText(QFileInfo(path).fileName());

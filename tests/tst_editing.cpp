@@ -8,7 +8,6 @@ using ledraTest::fields;
 namespace {
 
 const QString timeFault = "Time must be in two number\nformat like: 0000-2359\n or 24 or 24h\n Cannot Add Item";
-const QString leftFault = "Left part of range is not\n a four-digit number\n Cannot Add Item";
 
 // n rows with the rising frequencies 1000, 1010, 1020, ...
 QList<QStringList> risingRows(int n)
@@ -61,26 +60,12 @@ private slots:
         QTest::addColumn<QString>("inputs");
         QTest::addColumn<QString>("outcome"); // the message, or the line of the added row
         QTest::newRow("frequency before label and time") << "|6|" << "Problem with Frequency\n Cannot Add Item";
-        QTest::newRow("empty label before time") << "9650|6|" << "Problem with Label\n Cannot Add Item";
-        QTest::newRow("semicolon before time") << "9650|6|BBC;WS" << "Problem with Label\n It must not contain \";\"\n Cannot Add Item";
-        QTest::newRow("line break") << "9650|24|BBC\nWS" << "Problem with Label\n It must not contain a line break\n Cannot Add Item";
         QTest::newRow("empty time, None/None") << "9650||BBC" << "9650;;;S;BBC;SWE;EAf;;4";
         QTest::newRow("24") << "9650|24|BBC" << "9650;0000-2359;;S;BBC;SWE;EAf;;4";
-        QTest::newRow("24h") << "9650|24h|BBC" << "9650;0000-2359;;S;BBC;SWE;EAf;;4";
-        QTest::newRow("24H") << "9650|24H|BBC" << "length=1" + timeFault;
-        QTest::newRow("2400") << "9650|2400|BBC" << "length=1" + timeFault;
         QTest::newRow("three parts") << "9650|0000-2359-0100|BBC" << "length=3" + timeFault;
-        QTest::newRow("dash") << "9650|-|BBC" << leftFault;
-        QTest::newRow("no start") << "9650|-2359|BBC" << leftFault;
-        QTest::newRow("no end") << "9650|0000-|BBC" << "Right part of range is not\n a four-digit number\n Cannot Add Item";
-        QTest::newRow("short end") << "9650|0000-235|BBC" << "Right part of range is not\n a four-digit number\n Cannot Add Item";
-        QTest::newRow("letter in start") << "9650|000a-2359|BBC" << leftFault;
-        QTest::newRow("blanks around dash") << "9650|0000 - 2359|BBC" << leftFault;
         QTest::newRow("k/None") << "9650|0600-0700|BBC|k|" << "9650;0600-0700;;S;BBC;SWE;EAf;k;4";
         QTest::newRow("k/AFG") << "9650|0600-0700|BBC|k|AFG" << "9650;0600-0700;;S;BBC;SWE;EAf;/AFG-k;4";
         QTest::newRow("None/AFG") << "9650|0600-0700|BBC||AFG" << "9650;0600-0700;;S;BBC;SWE;EAf;;4";
-        QTest::newRow("k/S") << "9650|0600-0700|BBC|k|S" << "9650;0600-0700;;S;BBC;SWE;EAf;/S-k;4";
-        QTest::newRow("k/SWE") << "9650|0600-0700|BBC|k|SWE" << "9650;0600-0700;;S;BBC;SWE;EAf;/SWE-k;4";
     }
 
     // Clear and Preset are ticked (the presets of a first run are all "None"): a refused add changes nothing at all
@@ -169,8 +154,6 @@ private slots:
         QTest::addColumn<QString>("frequency");
         QTest::addColumn<QString>("current"); // row and column of the current cell, whether it is selected
         QTest::newRow("100 rows, exact match") << 100 << "1100" << "14 0 deselected";
-        QTest::newRow("100 rows, between") << 100 << "1105" << "13 0 deselected";
-        QTest::newRow("100 rows, below all") << 100 << "500" << "0 0 deselected";
         QTest::newRow("100 rows, above all") << 100 << "5000" << "5 3 selected";
         QTest::newRow("12 rows, exact match") << 12 << "1100" << "11 0 deselected";
     }

@@ -146,6 +146,64 @@ private slots:
         QCOMPARE(summary(parseSeasonFile(bytes)), expected);
     }
 
+    void filterMatching_data()
+    {
+        QTest::addColumn<QString>("filter"); // part=value, separated by "|"
+        QTest::addColumn<bool>("matches");
+        // the record: 9610 kHz, 1200-1300 Monday to Friday, ROU, "Rádio Romania", E and F, ME
+        QTest::newRow("no filter") << "" << true;
+        QTest::newRow("range holds it") << "khz=9400-9900" << true;
+        QTest::newRow("range edge") << "khz=9610-9610" << true;
+        QTest::newRow("every range must hold it") << "khz=9400-9900|khz=9000-9500" << false;
+        QTest::newRow("second language") << "language=F" << true;
+        QTest::newRow("language is a whole code") << "language=E,F" << false;
+        QTest::newRow("target") << "target=ME" << true;
+        QTest::newRow("target is whole") << "target=M" << false;
+        QTest::newRow("country") << "country=ROU" << true;
+        QTest::newRow("station, folded") << "find=RÁDIO" << true;
+        QTest::newRow("station, accents count") << "find=radio" << false;
+        QTest::newRow("on the air") << "at=2025-06-16T12:30" << true;
+        QTest::newRow("off the air") << "at=2025-06-14T12:30" << false;
+        QTest::newRow("all parts") << "khz=9000-10000|language=E|country=ROU|find=romania|at=2025-06-16T12:00" << true;
+        QTest::newRow("one part fails") << "khz=9000-10000|language=E|country=D|find=romania" << false;
+    }
+    void filterMatching()
+    {
+        QFETCH(QString, filter);
+        QFETCH(bool, matches);
+        SeasonFilter parts;
+        for (const QString& part : filter.split('|', Qt::SkipEmptyParts)) {
+            const QString value = part.section('=', 1);
+            if (part.startsWith("khz="))
+                parts.ranges.append({value.section('-', 0, 0).toDouble(), value.section('-', 1).toDouble()});
+            else if (part.startsWith("language="))
+                parts.language = value;
+            else if (part.startsWith("target="))
+                parts.target = value;
+            else if (part.startsWith("country="))
+                parts.country = value;
+            else if (part.startsWith("find="))
+                parts.foldedFind = value.toCaseFolded();
+            else if (part.startsWith("at=")) {
+                parts.atMoment = true;
+                parts.moment = airMoment(utc(value));
+            }
+        }
+        QCOMPARE(::matches(record("9610;1200-1300;Mo-Fr;ROU;Rádio Romania;E,F;ME;g;1;;"), parts), matches);
+    }
+
+    void inactiveLines()
+    {
+        const SeasonFile file = parseSeasonFile("kHz:75;\n"
+                                                "9421;0000-2400;;ROU;RRI old;E;ME;g;8;;\n"
+                                                "9610;0000-2400;;ROU;RRI;E;ME;g; 8;;\n"
+                                                "9610;0000-2400;;ROU;RRI;E;ME;g;1;;\n"
+                                                "6089.5;0100-0200;USB;D;DW;G;Eu;;8;;\n"
+                                                "9418;0000-2400;;ROU;RRI;E;ME;g;;;\n");
+        QCOMPARE(inactiveOnlyLines(file.records),
+                 (QSet<QString>{"9421;0000-2400;;ROU;RRI old;E;ME;g;", "6090;0100-0200;USB;D;DW;G;Eu;;3"}));
+    }
+
     void bands_data()
     {
         QTest::addColumn<double>("khz");

@@ -37,7 +37,12 @@ SeasonUpdater::SeasonUpdater(QAbstractScrollArea* table, QWidget* parent)
     connect(ui->guideSeasonUrl, &QPushButton::clicked, this, &SeasonUpdater::askForAddress);
     connect(download, &SeasonDownload::progress, this, &SeasonUpdater::showProgress);
     connect(download, &SeasonDownload::finished, this, &SeasonUpdater::finish);
+    placeOffer(table);
+}
 
+// a line and the download button in the middle of the empty table
+void SeasonUpdater::placeOffer(QAbstractScrollArea* table)
+{
     auto* line = new QLabel(tr("No season schedule is open."), offer);
     line->setObjectName(QStringLiteral("guideNoFile"));
     offerButton->setObjectName(QStringLiteral("guideDownloadCurrent"));

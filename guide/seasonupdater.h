@@ -33,7 +33,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void startUpdate(bool asked);
+    void placeOffer(QAbstractScrollArea* table);
+    void startUpdate(bool byHand);
     void askForAddress();
     void showProgress(qint64 received, qint64 total);
     void finish(const SeasonOutcome& outcome);

@@ -54,6 +54,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(ui->actionSt_UDP_Ports, &QAction::triggered, this,
             &MainWindow::on_actionSet_UDP_Ports_triggered);
     setUpGuide();
+    setUpExport();
 
     useToolTips = 1;
     sortOnSave = 0;

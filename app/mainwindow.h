@@ -156,6 +156,9 @@ private:
     void showGuide();
     GuideWindow* guideWindow = nullptr;
 
+    // --- schedule: the whole schedule as an SDR program's bookmarks
+    void setUpExport();
+
     // --- editing: undo and the keyboard
     void setUpUndo();
     void setUpKeyboard();

@@ -66,6 +66,7 @@ private:
     void tuneRow(int sourceRow);
     QSet<QString> scheduleLines() const;
     void addToSchedule();
+    void exportRows();
     void follow(bool on);
 
     Ui_GuideWindow* ui;

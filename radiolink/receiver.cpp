@@ -16,8 +16,7 @@ const char* const receiverTitle = "Receiver";
 void MainWindow::setUpReceiverLink()
 {
     rigLink = new RigLink(this);
-    connect(rigLink, &RigLink::tuned, this,
-            [this](const QString& description) { statusBar()->showMessage(description); });
+    connect(rigLink, &RigLink::tuned, this, [this](const QString& status) { statusBar()->showMessage(status); });
     connect(rigLink, &RigLink::tuneFailed, this, &MainWindow::showReceiverFailure);
 }
 
@@ -43,7 +42,7 @@ void MainWindow::tuneRig(const QString& khz, const QString& modeCode)
         showReceiverFailure(QStringLiteral("Mode code \"%1\" has no Hamlib mode").arg(modeCode));
         return;
     }
-    rigLink->tune(hz, modeName, tunedMessage(khz, modeName));
+    rigLink->tune(hz, modeName);
 }
 
 void MainWindow::showReceiverFailure(const QString& error)

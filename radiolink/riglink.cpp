@@ -11,8 +11,10 @@ RigLink::RigLink(QObject* parent)
 {
     // loaded here, before the rig thread runs, so that the two threads never load at once
     loadHamlibBackends();
-    worker->moveToThread(&rigThread);
     worker->useRig(current);
+    worker->moveToThread(&rigThread);
+    // the rig's socket belongs to the rig thread and is closed there, as the thread ends
+    connect(&rigThread, &QThread::finished, worker, &QObject::deleteLater);
     connect(worker, &RigWorker::tuned, this, &RigLink::tuned);
     connect(worker, &RigWorker::tuneFailed, this, &RigLink::tuneFailed);
     connect(worker, &RigWorker::tested, this, &RigLink::tested);
@@ -24,6 +26,7 @@ RigLink::RigLink(QObject* parent)
         readPending = false;
         emit frequencyReadFailed(error);
     });
+    connect(worker, &RigWorker::readDropped, this, [this] { readPending = false; });
     rigThread.setObjectName(QStringLiteral("rig"));
     rigThread.start();
 }
@@ -33,7 +36,6 @@ RigLink::~RigLink()
     // a call under way gives up within three seconds; calls still queued are dropped
     rigThread.quit();
     rigThread.wait();
-    delete worker;
 }
 
 const ReceiverSettings& RigLink::settings() const
@@ -55,10 +57,13 @@ bool RigLink::hamlibActive() const
     return current.hamlib;
 }
 
-void RigLink::tune(double hz, const QString& modeName, const QString& description)
+void RigLink::tune(double hz, const QString& modeName)
 {
-    QMetaObject::invokeMethod(worker, [worker = worker, hz, modeName, description] {
-        worker->tune(hz, modeName, description);
+    // the three seconds count from the click, also while a read is still under way
+    const QDeadlineTimer deadline(rigCallLimitMs);
+    worker->tuneQueued();
+    QMetaObject::invokeMethod(worker, [worker = worker, hz, modeName, deadline] {
+        worker->tune(hz, modeName, deadline);
     });
 }
 

@@ -25,19 +25,21 @@ public:
     // true when Go and the other tuners reach the receiver through Hamlib rather than by UDP
     bool hamlibActive() const;
 
-    // modeName is Hamlib's ("AM"), or empty to leave the rig's mode; answers tuned or tuneFailed
-    void tune(double hz, const QString& modeName, const QString& description);
-    // answers tested with the rig's frequency and mode, or with Hamlib's error text
+    // modeName is Hamlib's ("AM"), or empty to leave the rig's mode; answers tuned with the
+    // status text or tuneFailed within 3 s, ahead of any read not yet answered
+    void tune(double hz, const QString& modeName);
+    // answers tested with the rig's frequency and mode, or with the error text
     void test(const ReceiverSettings& settings);
 
 public slots:
-    // answers frequencyRead or frequencyReadFailed; ignored while an earlier read is unanswered,
-    // so that a slow rig polled once a second does not pile up reads
+    // answers frequencyRead or frequencyReadFailed, or nothing when a tune came first; ignored
+    // while an earlier read is unanswered, so that a slow rig polled once a second does not
+    // pile up reads
     void readFrequency();
 
 signals:
     void linkChanged(bool hamlib);
-    void tuned(const QString& description);
+    void tuned(const QString& status);
     void tuneFailed(const QString& error);
     void frequencyRead(double hz);
     void frequencyReadFailed(const QString& error);

@@ -303,7 +303,8 @@ void TestApp::windowLayout()
     QStringList menus;
     for (QAction* action : window.menuBar()->actions())
         menus.append(action->text() + ':' + action->menu()->actions().first()->text());
-    QCOMPARE(menus, (QStringList{"Help:About", "Settings:Set UDP Ports", "Guide:Season schedule...", "Edit:Undo"}));
+    QCOMPARE(menus, (QStringList{"Help:About", "Settings:Set UDP Ports", "Guide:Season schedule...", "Edit:Undo",
+                                  "Export:Export schedule..."}));
 
     QTableWidget* table = window.ui->thetable;
     QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);

@@ -253,7 +253,7 @@ private slots:
         pick(t.child<QComboBox>("guideLanguage"), "");
 
         ledraTest::useHamlib(t.window, ledraTest::address(ledraTest::unusedPort()));
-        QTRY_VERIFY(t.child<QLabel>("guideReceiver")->text().endsWith(": IO error"));
+        QTRY_VERIFY(t.child<QLabel>("guideReceiver")->text().endsWith("(connection refused)"));
         follow->setChecked(false);
         QCOMPARE(stations(t), sorted);
         t.window.rigLink->setSettings(ReceiverSettings());

@@ -35,6 +35,17 @@ void openReceiverDialog(ledraTest::TestWindow& t, const std::function<void(Recei
     t.window.ui->actionReceiver->trigger();
 }
 
+// one command line straight to rigctld, which answers it with "RPRT 0"
+QByteArray sendLine(quint16 port, const QByteArray& line)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    socket.waitForConnected(3000);
+    socket.write(line + '\n');
+    socket.waitForReadyRead(3000);
+    return socket.readAll();
+}
+
 } // namespace
 
 class TestReceiver : public QObject
@@ -88,17 +99,20 @@ private slots:
     void failure_data()
     {
         QTest::addColumn<int>("backlog"); // of a port that listens but never accepts; -1: nothing listens
+        QTest::addColumn<int>("model");
         QTest::addColumn<QString>("box");
-        QTest::newRow("nothing listens") << -1 << "Receiver: Could not open the rig at %1: IO error";
-        QTest::newRow("connects, never answers")
-            << 50 << "Receiver: Could not open the rig at %1: Communication timed out";
+        QTest::newRow("nothing listens") << -1 << 2 << "Receiver: Nothing is listening at %1 (connection refused)";
+        QTest::newRow("connects, never answers") << 50 << 2 << "Receiver: %1 did not answer within 3 s";
         // a full queue drops the connection request unanswered, as a vanished host does
-        QTest::newRow("connection never completes")
-            << 0 << "Receiver: No answer from the rig at %1 within 3 s";
+        QTest::newRow("connection never completes") << 0 << 2 << "Receiver: %1 did not answer within 3 s";
+        // Hamlib's own network links (here FLRig's) connect without a time limit of their own
+        QTest::newRow("Hamlib's link, connection never completes")
+            << 0 << 4 << "Receiver: %1 did not answer within 3 s";
     }
     void failure()
     {
         QFETCH(int, backlog);
+        QFETCH(int, model);
         QFETCH(QString, box);
         QTcpServer silent;
         silent.setMaxPendingConnections(0);
@@ -111,9 +125,11 @@ private slots:
         const QList<QStringList> rows{fields("9420;;;;A;;;;0;")};
         ledraTest::TestWindow t(rows);
         useHamlib(t.window, address(port));
+        ReceiverSettings settings = t.window.rigLink->settings();
+        settings.hamlibModel = model;
+        t.window.rigLink->setSettings(settings);
         t.selectRows({0});
         t.window.ui->go->click();
-        // Hamlib's own timeouts would take 40 s here
         QTRY_COMPARE_WITH_TIMEOUT(t.answerer.boxes.size(), 1, 8000);
         QCOMPARE(t.answerer.shown(), QStringList{box.arg(address(port))});
         QCOMPARE(t.window.statusBar()->currentMessage(), QString());
@@ -123,6 +139,35 @@ private slots:
         useHamlib(t.window, address(rigPort));
         t.window.ui->go->click();
         QTRY_COMPARE(t.window.statusBar()->currentMessage(), "Tuned to 9420 kHz AM");
+    }
+
+    // rigctld's dummy rig with its mode locked takes the mode command and keeps its mode
+    void modeReadBackDiffers()
+    {
+        rigctl(rigPort, {"M", "USB", "0"});
+        QCOMPARE(sendLine(rigPort, "\\set_lock_mode 1"), "RPRT 0\n");
+        ledraTest::TestWindow t({fields("9420;;;;A;;;;0;")});
+        useHamlib(t.window, address(rigPort));
+        t.selectRows({0});
+        t.window.ui->go->click();
+        QTRY_VERIFY(!t.window.statusBar()->currentMessage().isEmpty());
+        sendLine(rigPort, "\\set_lock_mode 0");
+        QCOMPARE(t.window.statusBar()->currentMessage(), "Tuned to 9420 kHz; the receiver stayed in USB (it did not take AM)");
+        QCOMPARE(t.answerer.shown(), QStringList());
+    }
+
+    // serial rigs take the same road through Hamlib itself
+    void goOnHamlibsOwnDummyRig()
+    {
+        ledraTest::TestWindow t({fields("9420;;;;A;;;;0;")});
+        ReceiverSettings dummy;
+        dummy.hamlib = true;
+        dummy.hamlibModel = 1;
+        t.window.rigLink->setSettings(dummy);
+        t.selectRows({0});
+        t.window.ui->go->click();
+        QTRY_COMPARE(t.window.statusBar()->currentMessage(), "Tuned to 9420 kHz AM");
+        QCOMPARE(t.answerer.shown(), QStringList());
     }
 
     void readFrequencySeesChangesBehindItsBack()
@@ -181,7 +226,7 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::newRow("rigctld") << "NET rigctl" << "rigctld" << "Rig on 3330 kHz CW";
         QTest::newRow("nothing listens")
-            << "NET rigctl" << "closed" << "Could not open the rig at %1: IO error";
+            << "NET rigctl" << "closed" << "Nothing is listening at %1 (connection refused)";
         QTest::newRow("dummy rig in Ledra itself") << "Hamlib Dummy" << "" << "Rig on 145000 kHz FM";
     }
     void testButton()

@@ -24,6 +24,33 @@ QString counts(int printed, int rounded)
                    "%1 printed, %2 of them rounded to whole kHz\n").arg(printed).arg(rounded);
 }
 
+QString bookmarkCounts(int printed, int written, int repeats, const QString& program)
+{
+    return QString("ledra-sked: 3 records read, 1 skipped, 0 impossible dates, 1 inactive; %1 printed as %2 "
+                   "bookmarks, %3 left out (same frequency and name), 0 written as AM (a mode %4 lacks)\n")
+        .arg(printed).arg(written).arg(repeats).arg(program);
+}
+
+const QByteArray csvHeader = "kHz;Time;Days;ITU;Station;Lng;Target;Site;P;Start;Stop;Status;Km;Bearing;Path\n";
+
+// statuses that hold at any moment: on the air all day, irregular days, never (31 December but
+// only from January to November), inactive
+const QByteArray statusFile = "kHz:75;\n"
+                              "9420;0000-2400;;GRC;\xce\x95\xce\xa1\xce\xa4;Gr;Eu;a;1;;\n"
+                              "9425;0000-2400;irr;GRC;ERT;Gr;Eu;a;;;\n"
+                              "9430;0000-2400;31Dec;GRC;ERT;Gr;Eu;a;;0101;3011\n"
+                              "9435;0000-2400;;GRC;ERT;Gr;Eu;a;8;;\n";
+
+QByteArray runSked(const QStringList& arguments, QString& err)
+{
+    QProcess sked;
+    sked.start(LEDRA_SKED, arguments);
+    if (!sked.waitForFinished() || sked.exitStatus() != QProcess::NormalExit)
+        return "did not finish";
+    err = QString::fromUtf8(sked.readAllStandardError());
+    return sked.readAllStandardOutput();
+}
+
 } // namespace
 
 class TestSked : public QObject
@@ -48,6 +75,33 @@ private slots:
                                                     << skippedWarning + counts(0, 0);
         QTest::newRow("country and target") << QStringList{"--country", "ROU", "--target", "ME"} << 0
                                             << lineOnAir + lineInactive << skippedWarning + counts(2, 0);
+        QTest::newRow("csv at a moment") << QStringList{"--format", "csv", "--at", "2025-06-16T12:00Z"} << 0
+                                         << csvHeader + "9610;1200-1300;Mo-Fr;ROU;Rádio Romania;E,F;ME;g;1;;;on air;;;\n"
+                                         << skippedWarning + "ledra-sked: 3 records read, 1 skipped, 0 impossible "
+                                                             "dates, 1 inactive; 1 printed\n";
+        QTest::newRow("--format lines is the default")
+            << QStringList{"--format", "lines", "--country", "D"} << 0 << lineRounded << skippedWarning + counts(1, 1);
+        QTest::newRow("unknown format") << QStringList{"--format", "json"} << 2 << QByteArray()
+                                        << "ledra-sked: unknown format \"json\" for --format: one of lines, csv, gqrx, "
+                                           "sdrpp, kiwi, openwebrx\n";
+        QTest::newRow("gqrx, a whole file") << QStringList{"--format", "gqrx", "--country", "D"} << 0
+                                            << QByteArray("# Tag name          ;  color\n"
+                                                          "Ledra               ; #c0ff00\n"
+                                                          "\n"
+                                                          "# Frequency ; Name                     ; Modulation          ;  Bandwidth; Tags\n"
+                                                          "     6089500; Short                    ; AM                  ;      10000; Ledra\n")
+                                            << skippedWarning + bookmarkCounts(1, 1, 0, "gqrx");
+        QTest::newRow("kiwi, with days and times") << QStringList{"--format", "kiwi"} << 0
+                                                   << QByteArray("Freq kHz;\"Mode\";\"Ident\";\"Notes\";\"Extension\";\"Type\";PB low;PB high;"
+                                                                 "Offset;\"DOW\";Begin;End;Sig bw\n"
+                                                                 "9610;\"AM\";\"Rádio Romania\";\"\";\"\";\"T0\";-4900;4900;0;\"MTWTF__\";1200;1300;0\n"
+                                                                 "11700;\"AM\";\"Radio Romania Int.\";\"\";\"\";\"T0\";-4900;4900;0;\"MTWTFSS\";1200;1230;0\n"
+                                                                 "6089.5;\"AM\";\"Short\";\"\";\"\";\"T0\";-4900;4900;0;\"MTWTFSS\";2300;0100;0\n")
+                                                   << skippedWarning + bookmarkCounts(3, 3, 0, "KiwiSDR");
+        QTest::newRow("openwebrx") << QStringList{"--format", "openwebrx", "--country", "D"} << 0
+                                   << QByteArray("[\n    {\n        \"frequency\": 6089500,\n        \"modulation\": \"am\",\n"
+                                                 "        \"name\": \"Short\"\n    }\n]\n")
+                                   << skippedWarning + bookmarkCounts(1, 1, 0, "OpenWebRX");
         QTest::newRow("--version") << QStringList{"--version"} << 0 << QByteArray("ledra-sked " LEDRA_VERSION "\n") << "";
         QTest::newRow("bad --at") << QStringList{"--at", "2025-06-16 12:00"} << 2 << QByteArray()
                                   << "ledra-sked: bad value \"2025-06-16 12:00\" for --at: expected YYYY-MM-DDTHH:MM (UTC)\n";
@@ -94,6 +148,23 @@ private slots:
                  QString(err).replace("FILE", path).replace("NOTSEASON", notSeason.fileName())
                      .replace("MISSING", folder.filePath("missing.csv")));
         QCOMPARE(sked.exitCode(), status);
+    }
+
+    void csvStatus()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("status.csv");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(statusFile);
+        file.close();
+        QString err;
+        QCOMPARE(runSked({"--format", "csv", path}, err),
+                 csvHeader + "9420;0000-2400;;GRC;ΕΡΤ;Gr;Eu;a;1;;;on air;;;\n"
+                             "9425;0000-2400;irr;GRC;ERT;Gr;Eu;a;;;;irregular;;;\n"
+                             "9430;0000-2400;31Dec;GRC;ERT;Gr;Eu;a;;0101;3011;off;;;\n"
+                             "9435;0000-2400;;GRC;ERT;Gr;Eu;a;8;;;inactive;;;\n");
+        QCOMPARE(err, "ledra-sked: 4 records read, 0 skipped, 0 impossible dates, 1 inactive; 4 printed\n");
     }
 };
 

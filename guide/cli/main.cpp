@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// ledra-sked: prints the broadcasts of a season schedule that match the options as schedule
-// lines, ready to be appended to the schedule file.
+// ledra-sked: prints the broadcasts of a season schedule that match the options, as schedule
+// lines ready to be appended to the schedule file or in another --format.
 #include "onair.h"
-#include "scheduleformat.h"
 #include "seasonfilter.h"
 #include "seasonrecord.h"
 #include "seasonupdate.h"
+#include "skedformat.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -56,6 +56,14 @@ std::optional<KhzRange> rangeFrom(const QString& text)
     return range;
 }
 
+QString formatNames()
+{
+    QStringList names;
+    for (const SkedFormat& format : skedFormats())
+        names.append(QLatin1String(format.name));
+    return names.join(QStringLiteral(", "));
+}
+
 QString bandNames()
 {
     QStringList names;
@@ -64,21 +72,24 @@ QString bandNames()
     return names.join(QStringLiteral(", "));
 }
 
+// The moment of --at, or now; an error message when --at is no moment.
+std::optional<QDateTime> momentOf(const QCommandLineParser& parser, QString& error)
+{
+    if (!parser.isSet(QStringLiteral("at")))
+        return QDateTime::currentDateTimeUtc();
+    const QString text = parser.value(QStringLiteral("at"));
+    const std::optional<QDateTime> moment = momentFrom(text);
+    if (!moment)
+        error = QStringLiteral("bad value %1 for --at: expected YYYY-MM-DDTHH:MM (UTC)").arg(quoted(text));
+    return moment;
+}
+
 // The filter the options ask for, or an error message naming the option at fault.
-std::optional<SeasonFilter> filterFrom(const QCommandLineParser& parser, QString& error)
+std::optional<SeasonFilter> filterFrom(const QCommandLineParser& parser, const QDateTime& moment, QString& error)
 {
     SeasonFilter filter;
     filter.atMoment = parser.isSet(QStringLiteral("on-air")) || parser.isSet(QStringLiteral("at"));
-    filter.moment = airMoment(QDateTime::currentDateTimeUtc());
-    if (parser.isSet(QStringLiteral("at"))) {
-        const QString text = parser.value(QStringLiteral("at"));
-        const std::optional<QDateTime> moment = momentFrom(text);
-        if (!moment) {
-            error = QStringLiteral("bad value %1 for --at: expected YYYY-MM-DDTHH:MM (UTC)").arg(quoted(text));
-            return std::nullopt;
-        }
-        filter.moment = airMoment(*moment);
-    }
+    filter.moment = airMoment(moment);
     if (parser.isSet(QStringLiteral("band"))) {
         const QString name = parser.value(QStringLiteral("band"));
         KhzRange range;
@@ -108,12 +119,12 @@ void addOptions(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(
         QStringLiteral("Prints the broadcasts of a season schedule (CSV) that match every option given, "
-                       "as schedule lines for Ledra."));
+                       "as schedule lines for Ledra or in another --format."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({
         {QStringLiteral("on-air"), QStringLiteral("Only broadcasts on the air at --at (default: now).")},
-        {QStringLiteral("at"), QStringLiteral("The UTC moment for --on-air; implies it."),
+        {QStringLiteral("at"), QStringLiteral("The UTC moment for --on-air and the status; implies --on-air."),
          QStringLiteral("YYYY-MM-DDTHH:MM")},
         {QStringLiteral("band"), QStringLiteral("Only this band: %1.").arg(bandNames()), QStringLiteral("NAME")},
         {QStringLiteral("khz"), QStringLiteral("Only frequencies from LOW to HIGH kHz."), QStringLiteral("LOW-HIGH")},
@@ -122,6 +133,8 @@ void addOptions(QCommandLineParser& parser)
         {QStringLiteral("country"), QStringLiteral("Only this country code."), QStringLiteral("CODE")},
         {QStringLiteral("find"), QStringLiteral("Only stations whose name holds TEXT (any case)."),
          QStringLiteral("TEXT")},
+        {QStringLiteral("format"), QStringLiteral("What to print: %1 (default lines).").arg(formatNames()),
+         QStringLiteral("NAME"), QLatin1String(skedFormats().first().name)},
     });
     addSeasonOptions(parser);
     parser.addPositionalArgument(QStringLiteral("FILE.csv"),
@@ -164,9 +177,16 @@ int main(int argc, char* argv[])
         return refused;
     }
     QString error;
-    const std::optional<SeasonFilter> filter = filterFrom(parser, error);
+    const std::optional<QDateTime> moment = momentOf(parser, error);
+    const std::optional<SeasonFilter> filter = moment ? filterFrom(parser, *moment, error) : std::nullopt;
     if (!filter) {
         printError(error);
+        return refused;
+    }
+    const QString formatName = parser.value(QStringLiteral("format"));
+    const SkedFormat* format = skedFormatNamed(formatName);
+    if (!format) {
+        printError(QStringLiteral("unknown format %1 for --format: one of %2").arg(quoted(formatName), formatNames()));
         return refused;
     }
 
@@ -188,24 +208,26 @@ int main(int argc, char* argv[])
     for (const QString& warning : season.warnings)
         printError(path + QStringLiteral(": ") + warning);
 
-    QByteArray out;
-    int printed = 0;
+    SkedOutput output{season.records, {}, *moment};
     int rounded = 0;
-    for (const SeasonRecord& record : season.records) {
+    for (int row = 0; row < season.records.size(); ++row) {
+        const SeasonRecord& record = season.records.at(row);
         if (!matches(record, *filter))
             continue;
-        out += scheduleLine(scheduleFields(record), orvaneColumns).toUtf8();
-        ++printed;
+        output.matched.append(row);
         rounded += isWholeKhz(record.khz) ? 0 : 1;
     }
+    QString formatCounts;
+    const QByteArray out = format->write(output, formatCounts);
     std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
-    printError(QStringLiteral("%1 records read, %2 skipped, %3 impossible dates, %4 inactive; "
-                              "%5 printed, %6 of them rounded to whole kHz")
-                   .arg(season.records.size())
-                   .arg(season.skipped)
-                   .arg(season.impossibleDates)
-                   .arg(inactiveCount(season.records))
-                   .arg(printed)
-                   .arg(rounded));
+    QString counts = QStringLiteral("%1 records read, %2 skipped, %3 impossible dates, %4 inactive; %5 printed")
+                         .arg(season.records.size())
+                         .arg(season.skipped)
+                         .arg(season.impossibleDates)
+                         .arg(inactiveCount(season.records))
+                         .arg(output.matched.size());
+    if (format->roundsKhz)
+        counts += QStringLiteral(", %1 of them rounded to whole kHz").arg(rounded);
+    printError(counts + formatCounts);
     return 0;
 }

@@ -3,6 +3,8 @@
 
 #include <QStringList>
 
+#include <cmath>
+
 QString hamlibModeName(const QString& modeCode)
 {
     // in the order of the Mode drop-down's codes 0 to 9
@@ -27,10 +29,39 @@ QString khzText(double hz)
     return text;
 }
 
-QString tunedMessage(const QString& khz, const QString& modeName)
+QString refusedModeText(const QString& modeName)
 {
-    QString text = QStringLiteral("Tuned to %1 kHz").arg(khz);
-    if (!modeName.isEmpty())
-        text += QLatin1Char(' ') + modeName;
-    return text;
+    return QStringLiteral("The receiver refused the mode %1").arg(modeName);
+}
+
+QString refusedFrequencyText(double hz)
+{
+    return QStringLiteral("The receiver refused the frequency %1 kHz").arg(khzText(hz));
+}
+
+QString noAnswerText(const QString& where, int seconds)
+{
+    return QStringLiteral("%1 did not answer within %2 s").arg(where).arg(seconds);
+}
+
+TuneReport tuneReport(const TuneReading& reading)
+{
+    if (!reading.frequencyError.isEmpty())
+        return {QString(), reading.frequencyError};
+    // rigs keep whole hertz at best
+    if (std::abs(reading.readHz - reading.askedHz) >= 0.5) {
+        return {QString(), QStringLiteral("The receiver stayed on %1 kHz (it did not take %2 kHz)")
+                               .arg(khzText(reading.readHz), khzText(reading.askedHz))};
+    }
+    const QString tuned = QStringLiteral("Tuned to %1 kHz").arg(khzText(reading.readHz));
+    if (reading.askedMode.isEmpty())
+        return {tuned, QString()};
+    if (reading.readMode == reading.askedMode)
+        return {tuned + QLatin1Char(' ') + reading.readMode, QString()};
+    if (!reading.readMode.isEmpty()) {
+        return {tuned + QStringLiteral("; the receiver stayed in %1 (it did not take %2)")
+                            .arg(reading.readMode, reading.askedMode),
+                QString()};
+    }
+    return {tuned + QStringLiteral(". ") + reading.modeError, QString()};
 }

@@ -104,7 +104,6 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow()
 {
     appSettings(1);
-    storeWindowPlace();
     delete ui;
 }
 

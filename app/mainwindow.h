@@ -142,6 +142,8 @@ private:
     bool savePass(const QString& fileBase, const QByteArray& bytes, QList<int>& order);
     void savePelkinFile(const QByteArray& bytes, QList<int>& order);
     bool orvaneFileSaved = false;
+    // asks about unsaved changes; true when the window may go
+    bool mayClose();
     FrequencyColumn* frequencyColumn = nullptr;
 
     // --- editing and radio link: the row that Del and Go act on

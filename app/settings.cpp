@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 
+#include "settingsstore.h"
 #include "ui_mainwindow.h"
 
 #include <QComboBox>
-#include <QSettings>
 #include <QVariant>
 
 #include <array>
@@ -58,7 +58,7 @@ void MainWindow::appSettings(int mode)
         {"QSudptxport", nullptr, &txPort},
     }};
 
-    QSettings settings;
+    SettingsStore settings(QStringLiteral("Ledra"));
     for (const SettingsKey& entry : keys) {
         const QString key = QLatin1String(entry.key);
         if (mode == 0) {

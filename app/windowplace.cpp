@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 
-#include <QCoreApplication>
-#include <QSettings>
+#include "settingsstore.h"
 
 namespace {
 
@@ -14,7 +13,7 @@ const QString placeKey = QStringLiteral("geometry");
 
 void MainWindow::restoreWindowPlace()
 {
-    const QSettings store(QCoreApplication::organizationName(), placeStore);
+    const SettingsStore store(placeStore);
     restoreGeometry(store.value(placeKey).toByteArray());
 }
 
@@ -23,6 +22,6 @@ void MainWindow::storeWindowPlace()
     // a window that never reached the screen has no place worth remembering
     if (!testAttribute(Qt::WA_WState_Created))
         return;
-    QSettings store(QCoreApplication::organizationName(), placeStore);
+    SettingsStore store(placeStore);
     store.setValue(placeKey, saveGeometry());
 }

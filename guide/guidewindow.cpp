@@ -8,6 +8,7 @@
 #include "scheduleformat.h"
 #include "seasoncode.h"
 #include "seasonupdater.h"
+#include "settingsstore.h"
 #include "ui_guidewindow.h"
 
 #include <QComboBox>
@@ -20,7 +21,6 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSet>
-#include <QSettings>
 #include <QTimer>
 
 #include <algorithm>
@@ -33,9 +33,9 @@ const int shownWarnings = 40;
 const double followKhz = 5;
 
 // the guide's own store, apart from the main window's settings
-QSettings guideSettings()
+SettingsStore guideSettings()
 {
-    return QSettings(QStringLiteral("Morvath"), QStringLiteral("Ledra-guide"));
+    return SettingsStore(QStringLiteral("Ledra-guide"));
 }
 const char* const lastFileKey = "lastFile";
 
@@ -88,6 +88,12 @@ int minuteOfDay(const QDateTime& utc)
     return utc.time().hour() * 60 + utc.time().minute();
 }
 
+int untilNextMinute()
+{
+    const QTime now = QDateTime::currentDateTimeUtc().time();
+    return (60 - now.second()) * 1000 - now.msec();
+}
+
 } // namespace
 
 GuideWindow::GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidget* parent)
@@ -127,8 +133,15 @@ GuideWindow::GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidg
     connect(filtered, &QAbstractItemModel::modelReset, this, &GuideWindow::showStationDay);
     connect(ui->guideTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &GuideWindow::showStationDay);
-    connect(minuteTimer, &QTimer::timeout, this, [this] { showMoment(QDateTime::currentDateTimeUtc()); });
-    minuteTimer->start(60 * 1000);
+    // the now line stands at the present minute from the first paint and moves as each UTC minute begins
+    ui->guideTimeline->setNow(minuteOfDay(moment));
+    minuteTimer->setSingleShot(true);
+    minuteTimer->setTimerType(Qt::PreciseTimer);
+    connect(minuteTimer, &QTimer::timeout, this, [this] {
+        showMoment(QDateTime::currentDateTimeUtc());
+        minuteTimer->start(untilNextMinute());
+    });
+    minuteTimer->start(untilNextMinute());
 
     ui->guideFollow->setVisible(follower->available());
     ui->guideReceiver->hide();
@@ -141,9 +154,7 @@ GuideWindow::GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidg
     connect(follower, &ReceiverFollower::statusChanged, ui->guideReceiver, &QLabel::setText);
     connect(follower, &ReceiverFollower::khzChanged, this, &GuideWindow::applyFilter);
 
-    const QString lastFile = guideSettings().value(QLatin1String(lastFileKey)).toString();
-    if (!lastFile.isEmpty() && QFileInfo::exists(lastFile))
-        openFile(lastFile);
+    reopenLastFile();
 }
 
 GuideWindow::~GuideWindow()
@@ -178,6 +189,16 @@ bool GuideWindow::openFile(const QString& path)
     updater->fileShown();
     guideSettings().setValue(QLatin1String(lastFileKey), QFileInfo(path).absoluteFilePath());
     return true;
+}
+
+void GuideWindow::reopenLastFile()
+{
+    const QString lastFile = guideSettings().value(QLatin1String(lastFileKey)).toString();
+    const QString kind = notRegularFileKind(lastFile);
+    if (!kind.isEmpty())
+        ui->guideCount->setText(ui->guideCount->text() + QStringLiteral("; ") + reportSkippedPath(lastFile, kind));
+    else if (!lastFile.isEmpty() && QFileInfo::exists(lastFile))
+        openFile(lastFile);
 }
 
 void GuideWindow::showMoment(const QDateTime& utc)

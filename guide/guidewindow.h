@@ -56,6 +56,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void reopenLastFile();
     void pickFile();
     void fillFilterBoxes();
     void applyFilter();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "receiversettings.h"
 
-#include <QSettings>
+#include "settingsstore.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ bool ReceiverSettings::operator==(const ReceiverSettings& other) const
 
 ReceiverSettings ReceiverSettings::read()
 {
-    const QSettings store(QStringLiteral("Morvath"), QStringLiteral("Ledra-receiver"));
+    const SettingsStore store(QStringLiteral("Ledra-receiver"));
     ReceiverSettings settings;
     settings.hamlib = store.value(QStringLiteral("link")).toString() == QLatin1String(hamlibLink);
     settings.hamlibModel = store.value(QStringLiteral("hamlibModel"), settings.hamlibModel).toInt();
@@ -29,7 +29,7 @@ ReceiverSettings ReceiverSettings::read()
 
 void ReceiverSettings::write() const
 {
-    QSettings store(QStringLiteral("Morvath"), QStringLiteral("Ledra-receiver"));
+    SettingsStore store(QStringLiteral("Ledra-receiver"));
     store.setValue(QStringLiteral("link"), QLatin1String(hamlib ? hamlibLink : orvaneLink));
     store.setValue(QStringLiteral("hamlibModel"), hamlibModel);
     store.setValue(QStringLiteral("hamlibPort"), hamlibPort);

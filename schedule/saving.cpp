@@ -147,10 +147,19 @@ void MainWindow::savePelkinFile(const QByteArray& bytes, QList<int>& order)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!isWindowModified()) {
-        event->accept();
+    if (!mayClose()) {
+        event->ignore();
         return;
     }
+    // Qt drops the native window right after the close, so its place is taken now
+    storeWindowPlace();
+    event->accept();
+}
+
+bool MainWindow::mayClose()
+{
+    if (!isWindowModified())
+        return true;
     const QMessageBox::StandardButton answer = QMessageBox::question(
         this, QStringLiteral("Notice"),
         QStringLiteral("The schedule has changes that are not saved.\nSave them before closing?"),
@@ -158,10 +167,5 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (answer == QMessageBox::Save)
         on_savedata_clicked();
     // a save that failed keeps the window open, so the rows are not lost
-    const bool close = answer == QMessageBox::Discard
-                       || (answer == QMessageBox::Save && !isWindowModified());
-    if (close)
-        event->accept();
-    else
-        event->ignore();
+    return answer == QMessageBox::Discard || (answer == QMessageBox::Save && !isWindowModified());
 }

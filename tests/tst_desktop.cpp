@@ -2,13 +2,84 @@
 #include "commandline.h"
 #include "testenv.h"
 #include "testwindow.h"
+#include "x11display.h"
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 using ledraTest::fields;
+using ledraTest::X11Display;
+
+namespace {
+
+const QString mainTitle = "Ledra Editor for Orvane and Pelkin 0.1m";
+// each step (start, opening the guide, the end after the close) takes less than this
+const int fewSeconds = 10000;
+
+// The real program as a child on the private X server, with home as its home folder.
+class LedraOnScreen
+{
+public:
+    LedraOnScreen(X11Display& screen, const QString& home)
+        : screen(screen)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home);
+        environment.insert("XDG_CONFIG_HOME", home + "/.config");
+        environment.insert("XDG_RUNTIME_DIR", home);
+        environment.insert("DISPLAY", screen.name());
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        process.setProcessEnvironment(environment);
+        process.start(LEDRA_PROGRAM, QStringList());
+    }
+    ~LedraOnScreen()
+    {
+        process.kill();
+        process.waitForFinished();
+    }
+
+    // what the main window's close button does; empty when the program then ended by itself
+    QString closeAndWait(std::uint32_t window)
+    {
+        screen.requestClose(window);
+        if (!process.waitForFinished(fewSeconds))
+            return "still running after the close";
+        if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+            return "ended with " + QString::number(process.exitCode());
+        return QString();
+    }
+
+    // the lines on stderr that the program wrote itself
+    QStringList ownErrorLines()
+    {
+        const QStringList lines = QString::fromLocal8Bit(process.readAllStandardError()).split('\n');
+        return lines.filter(QRegularExpression("^Ledra: "));
+    }
+
+    X11Display& screen;
+    QProcess process;
+};
+
+// a home with an empty schedule, so that the program starts without a message
+QString preparedHome(const QTemporaryDir& home)
+{
+    ledraTest::writeFile(home.path() + "/Documents/orvane-swbc-sked.txt", "");
+    QDir().mkpath(home.path() + "/.config/Morvath");
+    return home.path();
+}
+
+bool isNamedPipe(const QString& path)
+{
+    struct stat status;
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode);
+}
+
+} // namespace
 
 class TestDesktop : public QObject
 {
@@ -80,31 +151,89 @@ private slots:
         QCOMPARE(t.rows(5).value(0).join(';'), firstRow);
     }
 
-    void windowPlace()
+    void windowPlaceNotKeptUnlessShownAndClosed()
     {
         ledraTest::FreshHome home;
-        const QRect moved(40, 30, 700, 520);
         const QSettings placeStore("Morvath", "Ledra-window");
         {
             ModalAnswerer answerer;
             MainWindow neverShown;
+            neverShown.close();
         }
-        QCOMPARE(placeStore.allKeys(), QStringList());
         {
             ModalAnswerer answerer;
             MainWindow window;
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             QCOMPARE(window.size(), QSize(596, 487));
-            window.setGeometry(moved);
+            window.setWindowModified(true);
+            answerer.pressNext(QMessageBox::Cancel);
+            QVERIFY(!window.close());
         }
         QCOMPARE(QSettings().allKeys().size(), 26);
-        QCOMPARE(placeStore.allKeys(), QStringList{"geometry"});
-        ModalAnswerer answerer;
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.geometry(), moved);
+        QCOMPARE(placeStore.allKeys(), QStringList());
+    }
+
+    void windowPlaceKeptAfterClose()
+    {
+        X11Display screen;
+        LEDRA_START_XVFB(screen);
+        QTemporaryDir folder;
+        const QString home = preparedHome(folder);
+        const QString store = home + "/.config/Morvath/Ledra-window.conf";
+        // the place and size each start shows; the window is moved and resized at the first
+        const QRect moved(40, 30, 700, 520);
+        QList<QRect> shown;
+        for (int start = 0; start < 3; ++start) {
+            LedraOnScreen ledra(screen, home);
+            const std::uint32_t window = screen.waitForWindow(mainTitle, fewSeconds);
+            QVERIFY(window);
+            shown.append(screen.geometry(window));
+            if (start == 0) {
+                QVERIFY(!QFileInfo::exists(store));
+                screen.setGeometry(window, moved);
+            }
+            QCOMPARE(ledra.closeAndWait(window), QString());
+            QVERIFY(QFileInfo(store).isFile());
+            if (start == 1)
+                QVERIFY(QFile::remove(store));
+        }
+        QVERIFY(shown.at(0) != moved);
+        QCOMPARE(shown.at(1), moved);
+        QCOMPARE(shown.at(2).size(), shown.at(0).size());
+    }
+
+    void namedPipeLeftAlone_data()
+    {
+        QTest::addColumn<QString>("pipe");
+        QTest::newRow("main store") << ".config/Morvath/Ledra.conf";
+        QTest::newRow("window store") << ".config/Morvath/Ledra-window.conf";
+        QTest::newRow("receiver store") << ".config/Morvath/Ledra-receiver.conf";
+        QTest::newRow("guide store") << ".config/Morvath/Ledra-guide.conf";
+        QTest::newRow("guide's last file") << "season.csv";
+        QTest::newRow("main store's lock file") << ".config/Morvath/Ledra.conf.lock";
+    }
+    void namedPipeLeftAlone()
+    {
+        QFETCH(QString, pipe);
+        X11Display screen;
+        LEDRA_START_XVFB(screen);
+        QTemporaryDir folder;
+        const QString home = preparedHome(folder);
+        const QString path = home + '/' + pipe;
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        if (pipe == "season.csv")
+            ledraTest::writeFile(home + "/.config/Morvath/Ledra-guide.conf", "[General]\nlastFile=" + path.toUtf8() + '\n');
+
+        LedraOnScreen ledra(screen, home);
+        const std::uint32_t window = screen.waitForWindow(mainTitle, fewSeconds);
+        QVERIFY2(window, "the main window does not show");
+        screen.typeControlKey(window, 'g');
+        // the title of a guide that opened no file
+        QVERIFY2(screen.waitForWindow("Season schedule", fewSeconds), "the guide does not show");
+        QCOMPARE(ledra.closeAndWait(window), QString());
+        QVERIFY(isNamedPipe(path));
+        QCOMPARE(ledra.ownErrorLines(), QStringList{"Ledra: skipped \"" + path + "\": a named pipe, not a regular file"});
     }
 };
 

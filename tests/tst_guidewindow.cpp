@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datagramcollector.h"
+#include "guidetimeline.h"
 #include "guidewindow.h"
 #include "onairdelegate.h"
 #include "rigctld.h"
@@ -276,6 +277,46 @@ private slots:
         GuideFixture t({fields(line)}, allDayFile);
         auto* delegate = qobject_cast<OnAirDelegate*>(t.window.ui->thetable->itemDelegate());
         QCOMPARE(delegate->rowBold(t.window.ui->thetable->model()->index(0, 4), QDateTime::currentDateTimeUtc()), bold);
+    }
+
+    void nowLineFromTheFirstPaint_data()
+    {
+        QTest::addColumn<bool>("reopened");
+        QTest::newRow("no file") << false;
+        QTest::newRow("last file reopened") << true;
+    }
+    void nowLineFromTheFirstPaint()
+    {
+        QFETCH(bool, reopened);
+        ledraTest::TestWindow t;
+        ledraTest::writeFile(seasonPath(), seasonFile);
+        QSettings("Morvath", "Ledra-guide").setValue("lastFile", reopened ? seasonPath() : QString());
+        const QTime before = QDateTime::currentDateTimeUtc().time();
+        t.window.ui->actionSeasonSchedule->trigger();
+        GuideTimeline* strip = t.window.findChild<GuideTimeline*>("guideTimeline");
+        const QImage shown = strip->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QTime after = QDateTime::currentDateTimeUtc().time();
+        // the strip as it looks with its line set by hand
+        const auto lineAt = [strip](const QTime& time) {
+            GuideTimeline reference;
+            reference.resize(strip->size());
+            reference.setNow(time.hour() * 60 + time.minute());
+            return reference.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        QVERIFY(shown == lineAt(before) || shown == lineAt(after));
+    }
+
+    void lastFileNotARegularFile()
+    {
+        ledraTest::TestWindow t;
+        const QString folder = ledraTest::homeFolder() + "/folder.csv";
+        QVERIFY(QDir().mkpath(folder));
+        QSettings("Morvath", "Ledra-guide").setValue("lastFile", folder);
+        t.window.ui->actionSeasonSchedule->trigger();
+        QCOMPARE(t.window.findChild<QLabel*>("guideCount")->text(),
+                 "0 of 0 broadcasts; skipped \"" + folder + "\": a folder, not a regular file");
+        QCOMPARE(t.answerer.shown(), QStringList());
+        QVERIFY(QFileInfo(folder).isDir());
     }
 };
 

@@ -68,7 +68,7 @@ void SeasonUpdater::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     offerButton->setText(tr("Download the current season schedule (%1)").arg(seasonFileName(currentSeason())));
-    QSettings store = guideStore();
+    SettingsStore store = guideStore();
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (!ui->guideAutoUpdate->isChecked() || download->running()
         || !dailyCheckDue(store.value(QLatin1String(seasonLastCheckKey)).toDateTime(), now))

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QSignalSpy>
 
 #include <sys/mount.h>
@@ -57,7 +58,7 @@ private slots:
     void init()
     {
         QDir(seasonFolder()).removeRecursively();
-        guideStore().clear();
+        QSettings("Morvath", "Ledra-guide").clear();
     }
 
     // the publisher's server as lighttpd answers: a new file, the same file again, a newer one

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 
 namespace {
 
@@ -51,7 +52,7 @@ private slots:
     void init()
     {
         QDir(seasonFolder()).removeRecursively();
-        guideStore().clear();
+        QSettings("Morvath", "Ledra-guide").clear();
     }
 
     // nothing is asked of the network until the user asks

@@ -52,9 +52,9 @@ bool renamed(const QString& from, const QString& to)
 
 } // namespace
 
-QSettings guideStore()
+SettingsStore guideStore()
 {
-    return QSettings(QStringLiteral("Morvath"), QStringLiteral("Ledra-guide"));
+    return SettingsStore(QStringLiteral("Ledra-guide"));
 }
 
 QUrl storedSeasonBaseUrl()
@@ -64,11 +64,8 @@ QUrl storedSeasonBaseUrl()
 
 void storeSeasonBaseUrl(const QUrl& base)
 {
-    QSettings store = guideStore();
-    if (base.isEmpty())
-        store.remove(QLatin1String(seasonBaseUrlKey));
-    else
-        store.setValue(QLatin1String(seasonBaseUrlKey), base.toString());
+    guideStore().setValue(QLatin1String(seasonBaseUrlKey),
+                          base.isEmpty() ? QLatin1String(publisherFolder) : base.toString());
 }
 
 bool isDownloadAddress(const QUrl& url)
@@ -116,14 +113,14 @@ QString newestKeptSeasonFile()
 
 SeasonValidators storedValidators(const QString& season)
 {
-    const QSettings store = guideStore();
+    const SettingsStore store = guideStore();
     return {store.value(validatorKey(season, "etag")).toString().toLatin1(),
             store.value(validatorKey(season, "lastModified")).toString().toLatin1()};
 }
 
 void storeValidators(const QString& season, const SeasonValidators& validators)
 {
-    QSettings store = guideStore();
+    SettingsStore store = guideStore();
     store.setValue(validatorKey(season, "etag"), QString::fromLatin1(validators.etag));
     store.setValue(validatorKey(season, "lastModified"), QString::fromLatin1(validators.lastModified));
 }

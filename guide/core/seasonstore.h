@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "settingsstore.h"
+
 #include <QByteArray>
 #include <QDateTime>
-#include <QSettings>
 #include <QString>
 #include <QUrl>
 
@@ -12,7 +13,7 @@
 // each copy (ETag, Last-Modified) stays in the guide's store for the next, conditional request.
 
 // The guide's own store, apart from the main window's settings.
-QSettings guideStore();
+SettingsStore guideStore();
 // Keys of the guide's store.
 extern const char* const seasonBaseUrlKey;
 extern const char* const seasonAutoUpdateKey;
@@ -20,7 +21,7 @@ extern const char* const seasonLastCheckKey;
 
 // The publisher's folder, unless the store names another.
 QUrl storedSeasonBaseUrl();
-// Stores the folder to download from; an empty address brings back the publisher's.
+// Stores the folder to download from; an empty address stores the publisher's.
 void storeSeasonBaseUrl(const QUrl& base);
 // An http:// or https:// address with a host.
 bool isDownloadAddress(const QUrl& url);

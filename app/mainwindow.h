@@ -115,6 +115,7 @@ public slots:
     void on_leFreq_textChanged(QString text);
     void on_actionSet_UDP_Ports_triggered();
     void on_actionReceiver_triggered();
+    void on_actionLocation_triggered();
 
 protected:
     // asks whether to save an edited schedule before the window goes

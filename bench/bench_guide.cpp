@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prints how long the season guide takes: reading a season schedule, showing it in the guide
 // window with the first paint, and one keystroke in its station filter at 16,000 and 100,000
-// records, and one step of Follow receiver (a new frequency read from the rig). Reads the real season schedules in the shared data folder when present.
+// records, and one step of Follow receiver (a new frequency read from the rig); then the
+// distance, bearing and light on the path to every site from a few locations. Reads the real season schedules in the shared data folder when present.
+#include "geoposition.h"
 #include "guidemodel.h"
 #include "guidewindow.h"
+#include "listenerlocation.h"
 #include "mainwindow.h"
 #include "onair.h"
+#include "recordpaths.h"
 #include "seasonrecord.h"
+#include "sitepositions.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
@@ -21,6 +26,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -79,6 +85,45 @@ struct Figures
     QList<double> keystrokes[2]; // without and with "On air now"
     QList<double> followSteps;
 };
+
+// processor time of this thread: the work of one core, whatever else the machine runs
+double threadMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+// Distances and paths to every record's site, as the guide computes them once per file and
+// location, then the light on every path at one moment, as each minute does; best of five.
+void measurePaths(const QByteArray& bytes)
+{
+    QList<SeasonRecord> records = parseSeasonFile(bytes).records;
+    double started = threadMilliseconds();
+    const SitePositions sites;
+    std::printf("%7d records  site table read in %5.1f ms (once per run)\n", int(records.size()),
+                threadMilliseconds() - started);
+    const QDateTime moment(QDate(2025, 6, 16), QTime(12, 0), Qt::UTC);
+    for (const char* location : {"JO62qm", "-33.9,18.4", "-41.3,174.8"}) {
+        const GeoPosition listener = *readLocation(QString::fromLatin1(location)).position;
+        double placing = 1e9;
+        double lighting = 1e9;
+        int placed = 0;
+        for (int run = 0; run < 5; ++run) {
+            started = threadMilliseconds();
+            RecordPaths paths(records, sites, listener);
+            paths.markDistances(records);
+            placing = std::min(placing, threadMilliseconds() - started);
+            started = threadMilliseconds();
+            paths.setMoment(moment);
+            lighting = std::min(lighting, threadMilliseconds() - started);
+            placed = int(std::count_if(records.begin(), records.end(), [](const SeasonRecord& record) { return record.km >= 0; }));
+        }
+        std::printf("%7d records  from %-11s (%d with a site position) distances and paths %5.1f ms, light on "
+                    "them at a moment %5.1f ms, together %5.1f ms\n",
+                    int(records.size()), location, placed, placing, lighting, placing + lighting);
+    }
+}
 
 double median(QList<double> values)
 {
@@ -171,8 +216,12 @@ int main(int argc, char* argv[])
     closer.start(5);
     MainWindow main;
 
+    // the guide opens its files with distances to compute
+    storeLocationText(QStringLiteral("JO62qm"));
     const QByteArray season = sampleSeason();
     measure(main, home.filePath(QStringLiteral("season.csv")), season);
     measure(main, home.filePath(QStringLiteral("season-100k.csv")), repeated(season, 100000));
+    measurePaths(season);
+    measurePaths(repeated(season, 100000));
     return 0;
 }

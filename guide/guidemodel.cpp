@@ -21,6 +21,11 @@ QString shortName(const QString& text)
     return text.left(end);
 }
 
+PathField pathFieldOf(int column)
+{
+    return column == KmColumn ? PathField::Km : column == BearingColumn ? PathField::Bearing : PathField::Light;
+}
+
 } // namespace
 
 GuideModel::GuideModel(QObject* parent)
@@ -33,14 +38,32 @@ void GuideModel::setRecords(QList<SeasonRecord> records)
 {
     beginResetModel();
     all = std::move(records);
+    placeRecords();
     endResetModel();
 }
 
 void GuideModel::setMoment(const QDateTime& utc)
 {
     now = utc;
+    recordPaths.setMoment(utc);
     if (!all.isEmpty())
-        emit dataChanged(index(0, StatusColumn), index(int(all.size()) - 1, StatusColumn), {Qt::DisplayRole});
+        emit dataChanged(index(0, PathColumn), index(int(all.size()) - 1, StatusColumn), {Qt::DisplayRole});
+}
+
+void GuideModel::setLocation(const std::optional<GeoPosition>& location)
+{
+    listener = location;
+    placeRecords();
+    if (!all.isEmpty())
+        emit dataChanged(index(0, KmColumn), index(int(all.size()) - 1, PathColumn), {Qt::DisplayRole});
+}
+
+// once per file and location: paints only look the paths up
+void GuideModel::placeRecords()
+{
+    recordPaths = listener ? RecordPaths(all, sitePositions, *listener) : RecordPaths();
+    recordPaths.markDistances(all);
+    recordPaths.setMoment(now);
 }
 
 int GuideModel::rowCount(const QModelIndex& parent) const
@@ -58,6 +81,8 @@ QVariant GuideModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= all.size())
         return QVariant();
     const SeasonRecord& record = all.at(index.row());
+    if (role == Qt::DisplayRole && index.column() >= KmColumn && index.column() <= PathColumn)
+        return pathFieldText(recordPaths, index.row(), pathFieldOf(index.column()));
     if (role == Qt::DisplayRole)
         return displayText(record, index.column());
     if (role == Qt::ToolTipRole && index.column() == LanguageColumn) {
@@ -70,7 +95,7 @@ QVariant GuideModel::data(const QModelIndex& index, int role) const
         return codeNames.target(record.field(TargetField).toString());
     if (role == Qt::ToolTipRole && index.column() == CountryColumn)
         return codeNames.country(record.field(CountryField).toString());
-    if (role == Qt::TextAlignmentRole && index.column() == KhzColumn)
+    if (role == Qt::TextAlignmentRole && (index.column() == KhzColumn || index.column() == KmColumn || index.column() == BearingColumn))
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     return QVariant();
 }
@@ -113,8 +138,8 @@ QString GuideModel::displayText(const SeasonRecord& record, int column) const
 
 QVariant GuideModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const char* const titles[] = {"kHz", "Time", "Days", "Station", "Language",
-                                         "Target", "Country", "Site", "Status"};
+    static const char* const titles[] = {"kHz", "Time", "Days", "Station", "Language", "Target",
+                                         "Country", "Site", "km", "Bearing", "Path", "Status"};
     if (role != Qt::DisplayRole)
         return QVariant();
     if (orientation == Qt::Vertical)
@@ -201,6 +226,11 @@ void GuideFilterModel::sort(int column, Qt::SortOrder sortingOrder)
         break;
     case TimeColumn:
         byKey([&](int row) { return records.at(row).times.start * 10000 + records.at(row).times.end; }, descending);
+        break;
+    case KmColumn:
+    case BearingColumn:
+    case PathColumn:
+        byKey([&](int row) { return pathFieldKey(guide->paths(), row, pathFieldOf(column)); }, descending);
         break;
     case StatusColumn:
         // on the air first, fewest minutes left first; then those about to start

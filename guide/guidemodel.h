@@ -2,18 +2,21 @@
 #pragma once
 
 #include "codenames.h"
+#include "recordpaths.h"
 #include "seasonfilter.h"
 #include "seasonrecord.h"
+#include "sitepositions.h"
 
 #include <QAbstractProxyModel>
 #include <QAbstractTableModel>
 #include <QDateTime>
 #include <QList>
 
+#include <optional>
 #include <vector>
 
 enum GuideColumn { KhzColumn, TimeColumn, DaysColumn, StationColumn, LanguageColumn, TargetColumn,
-                   CountryColumn, SiteColumn, StatusColumn, guideColumnCount };
+                   CountryColumn, SiteColumn, KmColumn, BearingColumn, PathColumn, StatusColumn, guideColumnCount };
 
 // The records of a season file, one row each, and their status at a moment.
 class GuideModel : public QAbstractTableModel
@@ -33,6 +36,11 @@ public:
 
     const CodeNames& names() const { return codeNames; }
 
+    // the listener's location: km, bearing and path to each site; none leaves them empty
+    void setLocation(const std::optional<GeoPosition>& location);
+    bool hasLocation() const { return listener.has_value(); }
+    const RecordPaths& paths() const { return recordPaths; }
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -40,10 +48,14 @@ public:
 
 private:
     QString displayText(const SeasonRecord& record, int column) const;
+    void placeRecords();
 
     QList<SeasonRecord> all;
     QDateTime now;
     CodeNames codeNames;
+    SitePositions sitePositions;
+    std::optional<GeoPosition> listener;
+    RecordPaths recordPaths;
 };
 
 // The rows of a GuideModel that match a filter, in a chosen order. Keys are compared, never

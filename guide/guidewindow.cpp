@@ -3,6 +3,7 @@
 
 #include "guidemodel.h"
 #include "guidetimeline.h"
+#include "listenerlocation.h"
 #include "onair.h"
 #include "receiverfollower.h"
 #include "scheduleformat.h"
@@ -125,6 +126,7 @@ GuideWindow::GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidg
     for (QComboBox* box : {ui->guideBand, ui->guideLanguage, ui->guideTarget, ui->guideCountry})
         connect(box, &QComboBox::currentIndexChanged, this, &GuideWindow::applyFilter);
     connect(ui->guideOnAir, &QCheckBox::toggled, this, &GuideWindow::applyFilter);
+    connect(ui->guideWithin, &QSpinBox::valueChanged, this, &GuideWindow::applyFilter);
     connect(ui->guideTune, &QPushButton::clicked, this, &GuideWindow::tune);
     connect(ui->guideAdd, &QPushButton::clicked, this, &GuideWindow::addToSchedule);
     connect(ui->guideExport, &QPushButton::clicked, this, &GuideWindow::exportRows);
@@ -133,6 +135,9 @@ GuideWindow::GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidg
     connect(filtered, &QAbstractItemModel::modelReset, this, &GuideWindow::showStationDay);
     connect(ui->guideTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &GuideWindow::showStationDay);
+    connect(filtered, &QAbstractItemModel::modelReset, this, &GuideWindow::showPathWords);
+    connect(ui->guideTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &GuideWindow::showPathWords);
     // the now line stands at the present minute from the first paint and moves as each UTC minute begins
     ui->guideTimeline->setNow(minuteOfDay(moment));
     minuteTimer->setSingleShot(true);
@@ -154,6 +159,7 @@ GuideWindow::GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidg
     connect(follower, &ReceiverFollower::statusChanged, ui->guideReceiver, &QLabel::setText);
     connect(follower, &ReceiverFollower::khzChanged, this, &GuideWindow::applyFilter);
 
+    setLocation(storedLocation());
     reopenLastFile();
 }
 
@@ -164,10 +170,13 @@ GuideWindow::~GuideWindow()
 
 bool GuideWindow::openFile(const QString& path)
 {
+    // a named pipe picked or dropped would hold the window until something writes to it
+    const QString kind = notRegularFileKind(path);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!kind.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        const QString reason = kind.isEmpty() ? file.errorString() : kind + QStringLiteral(", not a regular file");
         QMessageBox::information(nullptr, QStringLiteral("error"),
-                                 QStringLiteral("Could not read \"%1\": %2").arg(path, file.errorString()));
+                                 QStringLiteral("Could not read \"%1\": %2").arg(path, reason));
         return false;
     }
     SeasonFile season = parseSeasonFile(file.readAll());
@@ -211,6 +220,14 @@ void GuideWindow::showMoment(const QDateTime& utc)
         applyFilter();
     else
         showStationDay();
+    showPathWords();
+}
+
+void GuideWindow::setLocation(const std::optional<GeoPosition>& location)
+{
+    model->setLocation(location);
+    ui->guideWithin->setEnabled(location.has_value());
+    applyFilter();
 }
 
 void GuideWindow::dragEnterEvent(QDragEnterEvent* event)
@@ -287,6 +304,7 @@ void GuideWindow::applyFilter()
     filter.target = ui->guideTarget->currentData().toString();
     filter.country = ui->guideCountry->currentData().toString();
     filter.atMoment = ui->guideOnAir->isChecked();
+    filter.withinKm = model->hasLocation() ? ui->guideWithin->value() : 0;
     filter.moment = airMoment(moment);
     const double receiverKhz = follower->khz();
     if (follower->active() && receiverKhz >= 0) {
@@ -322,6 +340,20 @@ void GuideWindow::showStationDay()
     }
     ui->guideTimeline->setStation(station.toString(), bars);
     ui->guideTimeline->setNow(minuteOfDay(moment));
+}
+
+// the selected broadcast's distance in words; without a location, where to set one
+void GuideWindow::showPathWords()
+{
+    if (!model->hasLocation()) {
+        ui->guideDistance->setText(tr("Set your location under Settings > My location... to see distances"));
+        return;
+    }
+    const QModelIndex current = ui->guideTable->selectionModel()->currentIndex();
+    const int row = current.isValid() ? filtered->sourceRow(current.row()) : -1;
+    const SitePath* path = model->paths().path(row);
+    const std::optional<PathLight> light = model->paths().light(row);
+    ui->guideDistance->setText(path && light ? pathWords(*path, *light) : QString());
 }
 
 int GuideWindow::selectedSourceRow()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geoposition.h"
 #include "seasonfilter.h"
 
 #include <QDateTime>
@@ -9,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+
+#include <optional>
 
 class GuideFilterModel;
 class GuideModel;
@@ -41,6 +44,8 @@ public:
     bool openFile(const QString& path);
     // The UTC moment for "On air now" and the status column; the window's timer sets it every minute.
     void showMoment(const QDateTime& utc);
+    // The listener's location, for the km, Bearing and Path columns and "Within"; none empties them.
+    void setLocation(const std::optional<GeoPosition>& location);
 
 signals:
     void tuneRequested(const QString& khz, const QString& modeCode);
@@ -62,6 +67,7 @@ private:
     void applyFilter();
     void showCount();
     void showStationDay();
+    void showPathWords();
     int selectedSourceRow();
     void tune();
     void tuneRow(int sourceRow);

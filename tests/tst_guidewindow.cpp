@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datagramcollector.h"
+#include "guidemodel.h"
 #include "guidetimeline.h"
 #include "guidewindow.h"
 #include "onairdelegate.h"
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTableView>
+
+#include <sys/stat.h>
 
 using ledraTest::fields;
 
@@ -141,7 +144,7 @@ private slots:
         table->sortByColumn(0, Qt::AscendingOrder);
         QStringList status;
         for (int row = 0; row < 5; ++row)
-            status.append(table->model()->index(row, 8).data().toString());
+            status.append(table->model()->index(row, StatusColumn).data().toString());
         QCOMPARE(status, QStringList({"on air (60 min left)", "", "on air (60 min left)", "inactive", ""}));
         // the inactive record is listed and added like any other
         t.selectRows({0, 1, 2, 3});
@@ -182,10 +185,15 @@ private slots:
         ledraTest::writeFile(notSeason, "9610;1200-1300;;ROU;R;E;ME;;;\n");
         QVERIFY(!t.guide->openFile(notSeason));
         QVERIFY(!t.guide->openFile(ledraTest::homeFolder() + "/missing.csv"));
+        // a named pipe picked by hand is refused, not waited on
+        const QString pipe = ledraTest::homeFolder() + "/pipe.csv";
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(!t.guide->openFile(pipe));
         QCOMPARE(t.answerer.shown(),
                  QStringList({"error: \"" + notSeason + "\" is not a season schedule: its first line does not begin with \"kHz:\"",
                               "error: Could not read \"" + ledraTest::homeFolder()
-                                  + "/missing.csv\": No such file or directory"}));
+                                  + "/missing.csv\": No such file or directory",
+                              "error: Could not read \"" + pipe + "\": a named pipe, not a regular file"}));
         QCOMPARE(t.count(), "5 of 5 broadcasts");
         QCOMPARE(QSettings("Morvath", "Ledra-guide").value("lastFile").toString(), seasonPath());
         QVERIFY(!QSettings().contains("lastFile"));

@@ -79,6 +79,30 @@ private slots:
                                          << csvHeader + "9610;1200-1300;Mo-Fr;ROU;Rádio Romania;E,F;ME;g;1;;;on air;;;\n"
                                          << skippedWarning + "ledra-sked: 3 records read, 1 skipped, 0 impossible "
                                                              "dates, 1 inactive; 1 printed\n";
+        // distances and bearings by Vincenty's formulae; the light by the Astronomical Almanac's sun:
+        // Galbeni in the noon sun, A'Seela (-4.9°) in twilight and Berlin (-10.3°) dark after midnight
+        QTest::newRow("csv from a locator") << QStringList{"--format", "csv", "--from", "JO62qm", "--at", "2025-06-16T12:00Z"}
+                                            << 0 << csvHeader + "9610;1200-1300;Mo-Fr;ROU;Rádio Romania;E,F;ME;g;1;;;"
+                                                                "on air;1153;119;day\n"
+                                            << skippedWarning + "ledra-sked: 3 records read, 1 skipped, 0 impossible "
+                                                                "dates, 1 inactive; 1 printed\n";
+        QTest::newRow("csv from degrees, within") << QStringList{"--format", "csv", "--from", "52.5208,13.375", "--within",
+                                                                 "5188", "--at", "2025-06-17T00:59"}
+                                                  << 0 << csvHeader + "6089.5;2300-0100;;D;Short;E;Eu;/OMA-a;;;;on air;"
+                                                                      "5188;113;mixed\n"
+                                                  << skippedWarning + "ledra-sked: 3 records read, 1 skipped, 0 impossible "
+                                                                      "dates, 1 inactive; 1 printed\n";
+        QTest::newRow("within, its limit included") << QStringList{"--from", "JO62qm", "--within", "1153"} << 0
+                                                    << lineOnAir + lineInactive << skippedWarning + counts(2, 0);
+        QTest::newRow("within, nearer than every site") << QStringList{"--from", "JO62qm", "--within", "1152"} << 0
+                                                        << QByteArray() << skippedWarning + counts(0, 0);
+        QTest::newRow("within without from") << QStringList{"--within", "1000"} << 2 << QByteArray()
+                                             << "ledra-sked: --within needs --from\n";
+        QTest::newRow("bad --within") << QStringList{"--from", "JO62", "--within", "ten"} << 2 << QByteArray()
+                                      << "ledra-sked: bad value \"ten\" for --within: expected whole km above 0\n";
+        QTest::newRow("bad --from") << QStringList{"--from", "JO62qz"} << 2 << QByteArray()
+                                    << "ledra-sked: bad value \"JO62qz\" for --from: A locator's fifth and sixth "
+                                       "characters are letters from A to X\n";
         QTest::newRow("--format lines is the default")
             << QStringList{"--format", "lines", "--country", "D"} << 0 << lineRounded << skippedWarning + counts(1, 1);
         QTest::newRow("unknown format") << QStringList{"--format", "json"} << 2 << QByteArray()

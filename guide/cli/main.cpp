@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ledra-sked: prints the broadcasts of a season schedule that match the options, as schedule
 // lines ready to be appended to the schedule file or in another --format.
+#include "geoposition.h"
 #include "onair.h"
+#include "recordpaths.h"
 #include "seasonfilter.h"
 #include "seasonrecord.h"
 #include "seasonupdate.h"
+#include "sitepositions.h"
 #include "skedformat.h"
 
 #include <QCommandLineParser>
@@ -112,7 +115,33 @@ std::optional<SeasonFilter> filterFrom(const QCommandLineParser& parser, const Q
     filter.target = parser.value(QStringLiteral("target"));
     filter.country = parser.value(QStringLiteral("country"));
     filter.foldedFind = parser.value(QStringLiteral("find")).toCaseFolded();
+    if (parser.isSet(QStringLiteral("within"))) {
+        const QString text = parser.value(QStringLiteral("within"));
+        if (!parser.isSet(QStringLiteral("from"))) {
+            error = QStringLiteral("--within needs --from");
+            return std::nullopt;
+        }
+        bool read = false;
+        filter.withinKm = text.toInt(&read);
+        if (!read || filter.withinKm <= 0) {
+            error = QStringLiteral("bad value %1 for --within: expected whole km above 0").arg(quoted(text));
+            return std::nullopt;
+        }
+    }
     return filter;
+}
+
+// The listener's location from --from; false with an error message when it is refused.
+bool listenerFrom(const QCommandLineParser& parser, std::optional<GeoPosition>& listener, QString& error)
+{
+    if (!parser.isSet(QStringLiteral("from")))
+        return true;
+    const QString text = parser.value(QStringLiteral("from"));
+    const LocationReading reading = readLocation(text);
+    listener = reading.position;
+    if (!listener)
+        error = QStringLiteral("bad value %1 for --from: %2").arg(quoted(text), reading.refusal);
+    return listener.has_value();
 }
 
 void addOptions(QCommandLineParser& parser)
@@ -133,6 +162,11 @@ void addOptions(QCommandLineParser& parser)
         {QStringLiteral("country"), QStringLiteral("Only this country code."), QStringLiteral("CODE")},
         {QStringLiteral("find"), QStringLiteral("Only stations whose name holds TEXT (any case)."),
          QStringLiteral("TEXT")},
+        {QStringLiteral("from"),
+         QStringLiteral("The listener's location, a Maidenhead locator (JO62qm) or latitude and longitude in "
+                        "decimal degrees (52.52,13.40): km, bearing and path to each site in the csv format."),
+         QStringLiteral("LOCATOR|LAT,LON")},
+        {QStringLiteral("within"), QStringLiteral("Only sites within KM of --from."), QStringLiteral("KM")},
         {QStringLiteral("format"), QStringLiteral("What to print: %1 (default lines).").arg(formatNames()),
          QStringLiteral("NAME"), QLatin1String(skedFormats().first().name)},
     });
@@ -179,7 +213,8 @@ int main(int argc, char* argv[])
     QString error;
     const std::optional<QDateTime> moment = momentOf(parser, error);
     const std::optional<SeasonFilter> filter = moment ? filterFrom(parser, *moment, error) : std::nullopt;
-    if (!filter) {
+    std::optional<GeoPosition> listener;
+    if (!filter || !listenerFrom(parser, listener, error)) {
         printError(error);
         return refused;
     }
@@ -200,7 +235,7 @@ int main(int argc, char* argv[])
         printError(QStringLiteral("cannot read %1: %2").arg(quoted(path), file.errorString()));
         return refused;
     }
-    const SeasonFile season = parseSeasonFile(file.readAll());
+    SeasonFile season = parseSeasonFile(file.readAll());
     if (!season.recognised) {
         printError(notSeasonScheduleText(path));
         return refused;
@@ -208,7 +243,10 @@ int main(int argc, char* argv[])
     for (const QString& warning : season.warnings)
         printError(path + QStringLiteral(": ") + warning);
 
-    SkedOutput output{season.records, {}, *moment};
+    RecordPaths paths = listener ? RecordPaths(season.records, SitePositions(), *listener) : RecordPaths();
+    paths.markDistances(season.records);
+    paths.setMoment(*moment);
+    SkedOutput output{season.records, {}, *moment, paths};
     int rounded = 0;
     for (int row = 0; row < season.records.size(); ++row) {
         const SeasonRecord& record = season.records.at(row);

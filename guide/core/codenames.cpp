@@ -23,14 +23,24 @@ QString siteKey(const QString& country, const QString& code)
     return country + QLatin1Char(' ') + code;
 }
 
-// The site table's rows run country after country; the country table gives each one's rows.
 QHash<QString, QString> siteNames()
 {
-    const QList<CodeRow> rows = readCodeTable(QStringLiteral(":/codetables/tx.tsv"));
     QHash<QString, QString> names;
+    for (const SiteRow& row : transmitterSiteRows())
+        names.insert(siteKey(row.country, row.code), row.text);
+    return names;
+}
+
+} // namespace
+
+// The site table's rows run country after country; the country table gives each one's rows.
+QList<SiteRow> transmitterSiteRows()
+{
+    const QList<CodeRow> rows = readCodeTable(QStringLiteral(":/codetables/tx.tsv"));
+    QList<SiteRow> sites;
     QFile file(QStringLiteral(":/guide/sitecountries.tsv"));
     if (!file.open(QIODevice::ReadOnly))
-        return names;
+        return sites;
     QTextStream in(&file);
     in.readLine(); // column names
     while (!in.atEnd()) {
@@ -38,12 +48,10 @@ QHash<QString, QString> siteNames()
         if (parts.size() != 3)
             continue;
         for (int position = parts.at(1).toInt(); position <= parts.at(2).toInt() && position < rows.size(); ++position)
-            names.insert(siteKey(parts.at(0), rows.at(position).code), rows.at(position).text);
+            sites.append({parts.at(0), rows.at(position).code, rows.at(position).text});
     }
-    return names;
+    return sites;
 }
-
-} // namespace
 
 CodeNames::CodeNames()
     : languages(namesOf(QStringLiteral(":/codetables/lang.tsv")))

@@ -2,7 +2,19 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QString>
+
+// A row of the transmitter-site table with the country whose rows hold it.
+struct SiteRow
+{
+    QString country;
+    QString code;
+    QString text;
+};
+
+// The transmitter-site table's rows, in table order, each with its country.
+QList<SiteRow> transmitterSiteRows();
 
 // Names for the codes a season file uses, from the program's code tables.
 class CodeNames

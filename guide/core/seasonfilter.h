@@ -39,6 +39,7 @@ struct SeasonFilter
     QString target;
     QString country;
     QString foldedFind;        // case-folded part of the station name
+    int withinKm = 0;          // only sites known to lie this near; 0 for any distance
 };
 
 bool matches(const SeasonRecord& record, const SeasonFilter& filter);

@@ -52,6 +52,7 @@ struct SeasonRecord
     int stopDate = noDate;
     bool inactive = false;     // persistence code 8: kept for reference, not broadcast
     QString foldedStation;     // the station name case-folded once, for finding
+    int km = -1;               // from the listener's location to the site; -1 where unknown
 
     QStringView field(SeasonField which) const { return QStringView(line).mid(spans[which].from, spans[which].size); }
     // the comma-separated codes of the language field

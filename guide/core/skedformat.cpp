@@ -27,7 +27,17 @@ QString airStatus(const SeasonRecord& record, const AirMoment& moment)
 }
 
 //   kHz;Time;Days;ITU;Station;Lng;Target;Site;P;Start;Stop;Status;Km;Bearing;Path
-//   9610;1200-1300;Mo-Fr;ROU;Radio Romania;E,F;ME;g;1;;;on air;;;
+//   9610;1200-1300;Mo-Fr;ROU;Radio Romania;E,F;ME;g;1;;;on air;1153;119;day
+// with Km, Bearing and Path empty without a location or a site position
+QString pathFields(const RecordPaths& paths, int row)
+{
+    const SitePath* path = paths.path(row);
+    if (!path)
+        return QStringLiteral(";;");
+    const std::optional<PathLight> light = paths.light(row);
+    return QStringLiteral("%1;%2;%3").arg(path->km).arg(path->bearing).arg(light ? pathLightName(*light) : QString());
+}
+
 QByteArray csvLines(const SkedOutput& output, QString&)
 {
     QString text = QStringLiteral("kHz;Time;Days;ITU;Station;Lng;Target;Site;P;Start;Stop;Status;Km;Bearing;Path\n");
@@ -36,7 +46,7 @@ QByteArray csvLines(const SkedOutput& output, QString&)
         const SeasonRecord& record = output.records.at(row);
         for (int field = 0; field < seasonFieldCount; ++field)
             text.append(record.field(SeasonField(field))).append(QLatin1Char(';'));
-        text += airStatus(record, moment) + QStringLiteral(";;;\n");
+        text += airStatus(record, moment) + QLatin1Char(';') + pathFields(output.paths, row) + QLatin1Char('\n');
     }
     return text.toUtf8();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "recordpaths.h"
 #include "seasonrecord.h"
 
 #include <QByteArray>
@@ -14,6 +15,7 @@ struct SkedOutput
     const QList<SeasonRecord>& records; // the whole file
     QList<int> matched;                 // the records to print, in file order
     QDateTime moment;                   // the status moment: --at, or now
+    const RecordPaths& paths;           // from --from, with their light at the moment
 };
 
 // One --format: its name and the function that writes the whole output for it, and may add

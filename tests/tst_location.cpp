@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "guidemodel.h"
+#include "guidewindow.h"
+#include "locationdialog.h"
+#include "testenv.h"
+#include "testwindow.h"
+#include "ui_locationdialog.h"
+#include "ui_mainwindow.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTableView>
+
+namespace {
+
+// km and bearings from JO62qm by Vincenty's formulae; Nauen's path is lit at noon and dark at
+// 23:00 on Monday 2025-06-16 (the Astronomical Almanac's sun)
+const QByteArray seasonFile = "kHz:75;\n"
+                              "9610;0000-2400;;ROU;Galbeni;E;Eu;g;;;\n"
+                              "6005;0000-2400;;D;Nauen;G;Eu;n;;;\n"
+                              "7300;0000-2400;;AFG;Kabul;E;As;k;;;\n"
+                              "9420;0000-2400;;D;Nowhere;G;Eu;;;;\n";
+const QString hint = "Set your location under Settings > My location... to see distances";
+
+QSettings guideStore()
+{
+    return QSettings("Morvath", "Ledra-guide");
+}
+
+QDateTime monday(int hour)
+{
+    return QDateTime(QDate(2025, 6, 16), QTime(hour, 0), Qt::UTC);
+}
+
+// the main window on a fresh home, the location stored as given, the guide open on the file
+struct Fixture : ledraTest::TestWindow
+{
+    explicit Fixture(const QString& location)
+    {
+        guideStore().setValue("location", location);
+        const QString path = ledraTest::homeFolder() + "/season.csv";
+        ledraTest::writeFile(path, seasonFile);
+        window.ui->actionSeasonSchedule->trigger();
+        guide = window.findChild<GuideWindow*>("guideWindow");
+        guide->openFile(path);
+        guide->showMoment(monday(12));
+    }
+    template <typename T> T* child(const char* name) { return guide->findChild<T*>(name); }
+    QTableView* table() { return child<QTableView>("guideTable"); }
+    // the given columns of the rows as shown, joined by "|"
+    QStringList shown(const QList<int>& columns)
+    {
+        QStringList rows;
+        for (int row = 0; row < table()->model()->rowCount(); ++row) {
+            QStringList cells;
+            for (int column : columns)
+                cells.append(table()->model()->index(row, column).data().toString());
+            rows.append(cells.join('|'));
+        }
+        return rows;
+    }
+    void select(int row)
+    {
+        table()->setCurrentIndex(table()->model()->index(row, 0));
+    }
+    QString words() { return child<QLabel>("guideDistance")->text(); }
+
+    GuideWindow* guide = nullptr;
+};
+
+// Opens Settings > My location..., types the text and presses OK when it can.
+void typeLocation(Fixture& t, const QString& typed, QString& shown, bool& accepted)
+{
+    t.answerer.onDialog([&](QDialog* dialog) {
+        auto* location = qobject_cast<LocationDialog*>(dialog);
+        location->ui->locationText->setText(typed);
+        shown = location->ui->locationShown->text();
+        QPushButton* ok = location->ui->buttonBox->button(QDialogButtonBox::Ok);
+        accepted = ok->isEnabled();
+        if (accepted)
+            ok->click();
+        else
+            dialog->reject();
+    });
+    t.window.ui->actionLocation->trigger();
+}
+
+} // namespace
+
+class TestLocation : public QObject
+{
+    Q_OBJECT
+private slots:
+    void dialog_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("locator") << "JO62qm" << "52.521° N, 13.375° E" << "JO62qm";
+        QTest::newRow("degrees, kept as typed") << " -33.9,18.4" << "33.900° S, 18.400° E" << " -33.9,18.4";
+        QTest::newRow("refused, the last one stays") << "JO62qz"
+                                                     << "A locator's fifth and sixth characters are letters from A to X"
+                                                     << "JO62";
+        QTest::newRow("none") << "" << "No location: the guide shows no distances" << "";
+    }
+    void dialog()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, stored);
+        Fixture t("JO62");
+        QString label;
+        bool accepted = false;
+        typeLocation(t, typed, label, accepted);
+        QCOMPARE(label, shown);
+        QCOMPARE(guideStore().value("location").toString(), stored);
+        QVERIFY(!QSettings().contains("location"));
+        // the open guide heard of it
+        QCOMPARE(t.words() == hint, stored.isEmpty());
+        QCOMPARE(t.answerer.shown(), QStringList());
+    }
+
+    void columnsSortAsNumbers()
+    {
+        Fixture t("JO62qm");
+        const QList<int> columns{StationColumn, KmColumn, BearingColumn, PathColumn};
+        QCOMPARE(t.shown(columns), QStringList({"Galbeni|1,153|119°|day", "Nauen|35|294°|day", "Kabul|4,801|92°|day",
+                                                "Nowhere|||"}));
+        t.table()->sortByColumn(KmColumn, Qt::AscendingOrder);
+        QCOMPARE(t.shown({StationColumn}), QStringList({"Nauen", "Galbeni", "Kabul", "Nowhere"}));
+        t.table()->sortByColumn(BearingColumn, Qt::AscendingOrder);
+        QCOMPARE(t.shown({StationColumn}), QStringList({"Kabul", "Galbeni", "Nauen", "Nowhere"}));
+        QCOMPARE(t.words(), QString());
+    }
+
+    void withoutLocation()
+    {
+        Fixture t("");
+        QCOMPARE(t.shown({KmColumn, BearingColumn, PathColumn}), QStringList(4, "||"));
+        QCOMPARE(t.words(), hint);
+        QVERIFY(!t.child<QSpinBox>("guideWithin")->isEnabled());
+    }
+
+    void withinCombinesWithTheFilters_data()
+    {
+        QTest::addColumn<int>("within");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("count");
+        QTest::newRow("off") << 0 << "" << "4 of 4 broadcasts";
+        QTest::newRow("its limit included") << 1153 << "" << "2 of 4 broadcasts";
+        QTest::newRow("nearer") << 1152 << "" << "1 of 4 broadcasts";
+        QTest::newRow("and a language") << 5000 << "E" << "2 of 4 broadcasts";
+    }
+    void withinCombinesWithTheFilters()
+    {
+        QFETCH(int, within);
+        QFETCH(QString, language);
+        QFETCH(QString, count);
+        Fixture t("JO62qm");
+        t.child<QSpinBox>("guideWithin")->setValue(within);
+        QComboBox* languages = t.child<QComboBox>("guideLanguage");
+        languages->setCurrentIndex(languages->findData(language));
+        QCOMPARE(t.child<QLabel>("guideCount")->text(), count);
+    }
+
+    void pathFollowsTheMinute()
+    {
+        Fixture t("JO62qm");
+        t.select(1);
+        QCOMPARE(t.words(), "35 km, bearing 294°, path in daylight");
+        t.guide->showMoment(monday(23));
+        QCOMPARE(t.table()->model()->index(1, PathColumn).data().toString(), "night");
+        QCOMPARE(t.words(), "35 km, bearing 294°, path in darkness");
+        t.select(3);
+        QCOMPARE(t.words(), QString());
+    }
+};
+
+LEDRA_TEST_MAIN(TestLocation)
+#include "tst_location.moc"

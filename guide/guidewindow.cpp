@@ -7,6 +7,8 @@
 #include "onair.h"
 #include "receiverfollower.h"
 #include "scheduleformat.h"
+#include "seasoncode.h"
+#include "seasonupdater.h"
 #include "settingsstore.h"
 #include "ui_guidewindow.h"
 
@@ -106,6 +108,9 @@ GuideWindow::GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidg
     , follower(new ReceiverFollower(rig, this))
 {
     ui->setupUi(this);
+    updater = new SeasonUpdater(ui->guideTable, this);
+    ui->guideLayout->addWidget(updater);
+    connect(updater, &SeasonUpdater::fileArrived, this, &GuideWindow::openFile);
     ui->guideTable->setModel(filtered);
     ui->guideTable->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     ui->guideTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
@@ -183,6 +188,7 @@ bool GuideWindow::openFile(const QString& path)
     ui->guideFileInfo->setText(fileReport(path, season));
     ui->guideFileInfo->setToolTip(warningsTip(season.warnings));
     setWindowTitle(tr("Season schedule") + QStringLiteral(" - ") + QFileInfo(path).fileName());
+    shownPath = path;
     model->setMoment(moment);
     model->setRecords(std::move(season.records));
     fillFilterBoxes();
@@ -190,6 +196,7 @@ bool GuideWindow::openFile(const QString& path)
     // a schedule line carries no persistence code, so the file tells which lines are inactive
     emit inactiveLinesChanged(inactiveOnlyLines(model->records()));
     ui->guideTable->resizeColumnsToContents();
+    updater->fileShown();
     guideSettings().setValue(QLatin1String(lastFileKey), QFileInfo(path).absoluteFilePath());
     return true;
 }
@@ -208,6 +215,7 @@ void GuideWindow::showMoment(const QDateTime& utc)
 {
     moment = utc;
     model->setMoment(utc);
+    showCount();
     ui->guideTimeline->setNow(minuteOfDay(utc));
     showMapMoment(utc);
     if (ui->guideOnAir->isChecked() || follower->active())
@@ -313,8 +321,9 @@ void GuideWindow::applyFilter()
 
 void GuideWindow::showCount()
 {
-    ui->guideCount->setText(
-        tr("%1 of %2 broadcasts").arg(filtered->rowCount()).arg(model->rowCount()));
+    const QString count = tr("%1 of %2 broadcasts").arg(filtered->rowCount()).arg(model->rowCount());
+    const QString season = seasonNote(QFileInfo(shownPath).fileName(), moment);
+    ui->guideCount->setText(season.isEmpty() ? count : count + QStringLiteral("; ") + season);
 }
 
 void GuideWindow::showStationDay()

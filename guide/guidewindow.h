@@ -24,6 +24,7 @@ class QShowEvent;
 class QModelIndex;
 class QTimer;
 class ReceiverFollower;
+class SeasonUpdater;
 class RigLink;
 class Ui_GuideWindow;
 
@@ -89,4 +90,6 @@ private:
     QDateTime moment;
     // Follow receiver: the rig's frequency narrows the guide to what is on the air near it
     ReceiverFollower* follower;
+    SeasonUpdater* updater;
+    QString shownPath;
 };

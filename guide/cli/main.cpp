@@ -6,6 +6,7 @@
 #include "recordpaths.h"
 #include "seasonfilter.h"
 #include "seasonrecord.h"
+#include "seasonupdate.h"
 #include "sitepositions.h"
 #include "skedformat.h"
 #include "skedmap.h"
@@ -170,7 +171,10 @@ void addOptions(QCommandLineParser& parser)
         {QStringLiteral("format"), QStringLiteral("What to print: %1 (default lines).").arg(formatNames()),
          QStringLiteral("NAME"), QLatin1String(skedFormats().first().name)},
     });
-    parser.addPositionalArgument(QStringLiteral("FILE.csv"), QStringLiteral("The season schedule."));
+    addSeasonOptions(parser);
+    parser.addPositionalArgument(QStringLiteral("FILE.csv"),
+                                 QStringLiteral("The season schedule; without it, the newest one kept by --update."),
+                                 QStringLiteral("[FILE.csv]"));
 }
 
 int inactiveCount(const QList<SeasonRecord>& records)
@@ -200,10 +204,12 @@ int main(int argc, char* argv[])
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
 
+    if (parser.isSet(QStringLiteral("update")))
+        return updateSeasonFile(parser);
+
     const QStringList files = parser.positionalArguments();
-    if (files.size() != 1) {
-        printError(files.isEmpty() ? QStringLiteral("no season file given (see --help)")
-                                   : QStringLiteral("one season file only, %1 given").arg(files.size()));
+    if (files.size() > 1) {
+        printError(QStringLiteral("one season file only, %1 given").arg(files.size()));
         return refused;
     }
     QString error;
@@ -221,7 +227,11 @@ int main(int argc, char* argv[])
         return refused;
     }
 
-    const QString path = files.first();
+    const QString path = files.isEmpty() ? keptSeasonFileToRead() : files.first();
+    if (path.isEmpty()) {
+        printError(QStringLiteral("no season file: name one, or run ledra-sked --update"));
+        return refused;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         printError(QStringLiteral("cannot read %1: %2").arg(quoted(path), file.errorString()));

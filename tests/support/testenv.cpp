@@ -20,6 +20,7 @@ void usePrivateHome()
     const QByteArray home = QFile::encodeName(privateHome->path());
     qputenv("HOME", home);
     qputenv("XDG_CONFIG_HOME", home + "/.config");
+    qputenv("XDG_DATA_HOME", home + "/.local/share");
 }
 
 QString homeFolder()

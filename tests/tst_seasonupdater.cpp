@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "datagramcollector.h"
+#include "guidewindow.h"
+#include "seasoncode.h"
+#include "seasondownload.h"
+#include "seasonservers.h"
+#include "seasonstore.h"
+#include "testenv.h"
+#include "testwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QInputDialog>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+
+namespace {
+
+const QString today = seasonCodeAt(QDateTime::currentDateTimeUtc());
+const QString todaysFile = seasonFileName(today);
+
+// the main window on a fresh home, its guide opened on no file
+struct UpdaterFixture : ledraTest::TestWindow
+{
+    explicit UpdaterFixture(const QUrl& base = QUrl())
+    {
+        if (!base.isEmpty())
+            guideStore().setValue(seasonBaseUrlKey, base.toString());
+        openGuide();
+    }
+    void openGuide()
+    {
+        window.ui->actionSeasonSchedule->trigger();
+        guide = window.findChild<GuideWindow*>("guideWindow");
+    }
+    template <typename T> T* child(const char* name) { return guide->findChild<T*>(name); }
+    QString count() { return child<QLabel>("guideCount")->text(); }
+    QString status() { return child<QLabel>("guideUpdateStatus")->text(); }
+
+    GuideWindow* guide = nullptr;
+};
+
+} // namespace
+
+class TestSeasonUpdater : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        QDir(seasonFolder()).removeRecursively();
+        QSettings("Morvath", "Ledra-guide").clear();
+    }
+
+    // nothing is asked of the network until the user asks
+    void offerOnTheEmptyGuide()
+    {
+        LEDRA_REQUIRE_PRIVATE_NETWORK();
+        ledraTest::ScriptedServer server(ledraTest::httpAnswer("200 OK", "text/csv", ledraTest::seasonBody(20)), false);
+        UpdaterFixture t(server.url());
+        QCOMPARE(t.child<QLabel>("guideNoFile")->text(), "No season schedule is open.");
+        auto* offer = t.child<QPushButton>("guideDownloadCurrent");
+        QCOMPARE(offer->text(), "Download the current season schedule (" + todaysFile + ")");
+        QVERIFY(offer->isVisible());
+        QVERIFY(!t.child<QCheckBox>("guideAutoUpdate")->isChecked());
+        QTest::qWait(200);
+        QCOMPARE(server.requests.size(), 0);
+
+        offer->click();
+        QTRY_COMPARE(t.count(), "20 of 20 broadcasts; " + todaysFile + " is " + seasonDescription(today));
+        QVERIFY(!offer->isVisible());
+        QCOMPARE(t.status(), "Downloaded " + todaysFile + ": 20 broadcasts");
+        QCOMPARE(guideStore().value("lastFile").toString(), keptSeasonPath(today));
+        QCOMPARE(t.answerer.shown(), QStringList());
+    }
+
+    // an unchanged file costs one short exchange with a real server, and is shown
+    void updateWhenCurrent()
+    {
+        LEDRA_REQUIRE_PRIVATE_NETWORK();
+        ledraTest::Lighttpd server;
+        LEDRA_START_LIGHTTPD(server);
+        server.serve("dx/" + todaysFile, ledraTest::seasonBody(20));
+        UpdaterFixture t(server.url());
+        auto* update = t.child<QPushButton>("guideUpdate");
+        QCOMPARE(update->text(), "Update season schedule");
+        update->click();
+        QTRY_COMPARE(t.status(), "Downloaded " + todaysFile + ": 20 broadcasts");
+        ledraTest::writeFile(ledraTest::homeFolder() + "/other.csv", ledraTest::seasonBody(3));
+        QVERIFY(t.guide->openFile(ledraTest::homeFolder() + "/other.csv"));
+        update->click();
+        QTRY_COMPARE(t.status(), todaysFile + " is already current");
+        QCOMPARE(t.count(), "20 of 20 broadcasts; " + todaysFile + " is " + seasonDescription(today));
+        QVERIFY(server.stop().last().contains(" 304 "));
+    }
+
+    void progressAndCancel()
+    {
+        LEDRA_REQUIRE_PRIVATE_NETWORK();
+        const QByteArray body = ledraTest::seasonBody(200);
+        ledraTest::ScriptedServer server(ledraTest::httpAnswer("200 OK", "text/csv", body.left(1000), body.size()), true);
+        UpdaterFixture t(server.url());
+        auto* progress = t.child<QProgressBar>("guideUpdateProgress");
+        auto* cancel = t.child<QPushButton>("guideUpdateCancel");
+        QVERIFY(!progress->isVisible());
+        t.child<QPushButton>("guideUpdate")->click();
+        QTRY_COMPARE(progress->text(), QString("1000 of %1 bytes").arg(body.size()));
+        QVERIFY(cancel->isVisible());
+        QVERIFY(!t.child<QPushButton>("guideUpdate")->isEnabled());
+        cancel->click();
+        QTRY_COMPARE(t.status(), "Update of " + todaysFile + " cancelled");
+        QVERIFY(!progress->isVisible());
+        QVERIFY(!cancel->isVisible());
+        QVERIFY(t.child<QPushButton>("guideUpdate")->isEnabled());
+        QVERIFY(t.child<QPushButton>("guideDownloadCurrent")->isVisible());
+        QVERIFY(!QDir(seasonFolder()).exists());
+    }
+
+    // a failure leaves the guide as it was and says why next to the button
+    void failureKeepsTheShownFile()
+    {
+        LEDRA_REQUIRE_PRIVATE_NETWORK();
+        ledraTest::writeFile(keptSeasonPath(today), ledraTest::seasonBody(20));
+        ledraTest::ScriptedServer server(ledraTest::seasonFaults(1).first().answer, false);
+        UpdaterFixture t(server.url());
+        QVERIFY(t.guide->openFile(keptSeasonPath(today)));
+        t.child<QPushButton>("guideUpdate")->click();
+        QTRY_VERIFY(!t.status().isEmpty());
+        QCOMPARE(t.status(), "Could not update " + todaysFile + ": the server answered HTTP 500 Internal Server Error");
+        QCOMPARE(t.count(), "20 of 20 broadcasts; " + todaysFile + " is " + seasonDescription(today));
+        QCOMPARE(ledraTest::readFile(keptSeasonPath(today)), ledraTest::seasonBody(20));
+        QCOMPARE(t.answerer.shown(), QStringList());
+    }
+
+    void dailyCheck_data()
+    {
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<int>("hoursSinceCheck"); // -1: never checked
+        QTest::addColumn<int>("requests");
+        QTest::newRow("off") << false << -1 << 0;
+        QTest::newRow("never checked") << true << -1 << 1;
+        QTest::newRow("checked an hour ago") << true << 1 << 0;
+        QTest::newRow("checked yesterday") << true << 25 << 1;
+    }
+    void dailyCheck()
+    {
+        QFETCH(bool, ticked);
+        QFETCH(int, hoursSinceCheck);
+        QFETCH(int, requests);
+        LEDRA_REQUIRE_PRIVATE_NETWORK();
+        ledraTest::ScriptedServer server(ledraTest::httpAnswer("200 OK", "text/csv", ledraTest::seasonBody(20)), false);
+        guideStore().setValue(seasonAutoUpdateKey, ticked);
+        if (hoursSinceCheck >= 0)
+            guideStore().setValue(seasonLastCheckKey, QDateTime::currentDateTimeUtc().addSecs(-3600 * hoursSinceCheck));
+        UpdaterFixture t(server.url());
+        QCOMPARE(t.child<QCheckBox>("guideAutoUpdate")->isChecked(), ticked);
+        if (requests)
+            QTRY_COMPARE(t.count(), "20 of 20 broadcasts; " + todaysFile + " is " + seasonDescription(today));
+        // opened again the same day
+        t.guide->hide();
+        t.openGuide();
+        QTest::qWait(200);
+        QCOMPARE(server.requests.size(), requests);
+        t.child<QCheckBox>("guideAutoUpdate")->setChecked(!ticked);
+        QCOMPARE(guideStore().value(seasonAutoUpdateKey).toBool(), !ticked);
+    }
+
+    void address_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QStringList>("boxes");
+        const QString before = "http://127.0.0.1:1/dx/";
+        QTest::newRow("another folder") << "http://example.org/sked/" << true << "http://example.org/sked/" << QStringList();
+        QTest::newRow("empty: the publisher's") << "" << true << "http://www.eibispace.de/dx/" << QStringList();
+        QTest::newRow("not a web address") << "ftp://example.org/" << true << before
+                                           << QStringList{"error: \"ftp://example.org/\" is not an http:// or https:// address"};
+        QTest::newRow("cancelled") << "http://example.org/" << false << before << QStringList();
+    }
+    void address()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, accept);
+        QFETCH(QString, stored);
+        QFETCH(QStringList, boxes);
+        UpdaterFixture t(QUrl("http://127.0.0.1:1/dx/"));
+        QString offered;
+        t.answerer.onDialog([&](QDialog* dialog) {
+            auto* input = qobject_cast<QInputDialog*>(dialog);
+            offered = input->textValue();
+            input->setTextValue(typed);
+            accept ? input->accept() : input->reject();
+        });
+        t.child<QPushButton>("guideSeasonUrl")->click();
+        QCOMPARE(offered, "http://127.0.0.1:1/dx/");
+        QCOMPARE(storedSeasonBaseUrl().toString(), stored);
+        QCOMPARE(t.answerer.shown(), boxes);
+    }
+
+    void countNamesAnOldSeason()
+    {
+        const QString old = previousSeason(previousSeason(today));
+        const QString path = ledraTest::homeFolder() + "/sked-" + old + ".csv";
+        ledraTest::writeFile(path, ledraTest::seasonBody(5));
+        UpdaterFixture t;
+        QVERIFY(t.guide->openFile(path));
+        QCOMPARE(t.count(), QString("5 of 5 broadcasts; sked-%1.csv is %2; today is in %3")
+                                .arg(old, seasonDescription(old), today));
+        QVERIFY(!t.child<QPushButton>("guideDownloadCurrent")->isVisible());
+    }
+};
+
+LEDRA_TEST_MAIN(TestSeasonUpdater)
+#include "tst_seasonupdater.moc"

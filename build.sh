@@ -35,6 +35,10 @@ install_missing_packages() {
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
         "${missing[@]}"
+    # lighttpd is only a test tool here, but Debian starts it as a service on port 80 as it installs it
+    if [[ " ${missing[*]} " == *" lighttpd "* ]] && command -v systemctl >/dev/null; then
+        "${sudo[@]}" systemctl disable --now lighttpd >/dev/null 2>&1 || true
+    fi
 }
 
 build() {

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "guidewindow.h"
 #include "testenv.h"
 #include "testwindow.h"
 #include "ui_mainwindow.h"
@@ -152,19 +151,11 @@ private slots:
     {
         QFETCH(QList<int>, selected);
         QFETCH(QByteArray, written);
-        ledraTest::TestWindow t;
-        const QString season = ledraTest::homeFolder() + "/season.csv";
-        ledraTest::writeFile(season, seasonFile);
-        t.window.ui->actionSeasonSchedule->trigger();
-        auto* guide = t.window.findChild<GuideWindow*>("guideWindow");
-        QVERIFY(guide && guide->openFile(season));
-        auto* table = guide->findChild<QTableView*>("guideTable");
-        table->sortByColumn(0, Qt::AscendingOrder);
-        for (int row : selected)
-            table->selectionModel()->select(table->model()->index(row, 0),
-                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        ledraTest::GuideTestWindow t(seasonFile);
+        t.table()->sortByColumn(0, Qt::AscendingOrder);
+        ledraTest::selectRows(t.table(), selected);
         ExportAnswer answer(t.answerer, "kiwi");
-        guide->findChild<QPushButton*>("guideExport")->click();
+        t.child<QPushButton>("guideExport")->click();
         QCOMPARE(ledraTest::readFile(documents("kiwisdr-dx-labels.csv")), written);
         QCOMPARE(t.answerer.shown().size(), 1);
     }

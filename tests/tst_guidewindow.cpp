@@ -3,7 +3,6 @@
 #include "datagramcollector.h"
 #include "guidemodel.h"
 #include "guidetimeline.h"
-#include "guidewindow.h"
 #include "onairdelegate.h"
 #include "rigctld.h"
 #include "testenv.h"
@@ -24,6 +23,8 @@
 #include <sys/stat.h>
 
 using ledraTest::fields;
+using ledraTest::GuideTestWindow;
+using ledraTest::seasonPath;
 
 namespace {
 
@@ -47,89 +48,57 @@ const QByteArray allDayFile = "kHz:75;\n"
                               "9610;0000-2400;;ROU;RRI;E;ME;g; 8;;\n"
                               "9610;0000-2400;;ROU;RRI;E;ME;g;1;;\n";
 
-QString seasonPath()
-{
-    return ledraTest::homeFolder() + "/season.csv";
-}
-
-// the main window on a fresh home with the guide open on the season file
-struct GuideFixture : ledraTest::TestWindow
-{
-    explicit GuideFixture(const QList<QStringList>& rows = {}, const QByteArray& file = seasonFile)
-        : TestWindow(rows)
-    {
-        ledraTest::writeFile(seasonPath(), file);
-        window.ui->actionSeasonSchedule->trigger();
-        guide = window.findChild<GuideWindow*>("guideWindow");
-        if (guide && guide->openFile(seasonPath()))
-            guide->showMoment(QDateTime(QDate(2025, 6, 16), QTime(12, 0), Qt::UTC));
-    }
-    template <typename T> T* child(const char* name) { return guide->findChild<T*>(name); }
-    QString count() { return child<QLabel>("guideCount")->text(); }
-    void selectRows(const QList<int>& rows)
-    {
-        QTableView* table = child<QTableView>("guideTable");
-        table->clearSelection();
-        for (int row : rows)
-            table->selectionModel()->select(table->model()->index(row, 0),
-                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
-
-    GuideWindow* guide = nullptr;
-};
-
 void pick(QComboBox* box, const QString& code)
 {
     box->setCurrentIndex(box->findData(code));
 }
 
 // the station column of the guide's rows, top to bottom
-QStringList stations(GuideFixture& t)
+QStringList stations(GuideTestWindow& t)
 {
-    const QAbstractItemModel* rows = t.child<QTableView>("guideTable")->model();
     QStringList names;
-    for (int row = 0; row < rows->rowCount(); ++row)
-        names.append(rows->index(row, 3).data().toString());
+    for (int row = 0; row < t.table()->model()->rowCount(); ++row)
+        names.append(t.table()->model()->index(row, 3).data().toString());
     return names;
+}
+
+BandMapView* mapOf(GuideTestWindow& t)
+{
+    return t.child<BandMapView>("guideBandMap");
+}
+
+QString stationOf(GuideTestWindow& t, const MapBar& bar)
+{
+    return t.guide->findChild<GuideModel*>()->record(bar.row).field(StationField).toString();
 }
 
 // the stations of the band map's bars, each once, in the order painted
-QStringList mapStations(GuideFixture& t)
+QStringList mapStations(GuideTestWindow& t)
 {
-    const GuideModel* model = t.guide->findChild<GuideModel*>();
     QStringList names;
-    for (const MapBar& bar : t.child<BandMapView>("guideBandMap")->mapPicture().bars()) {
-        const QString name = model->record(bar.row).field(StationField).toString();
-        if (!names.contains(name))
-            names.append(name);
+    for (const MapBar& bar : mapOf(t)->mapPicture().bars()) {
+        if (!names.contains(stationOf(t, bar)))
+            names.append(stationOf(t, bar));
     }
     return names;
 }
 
-// the middle of the band map's first bar of a station
-QPoint barOf(GuideFixture& t, const QString& station)
+// the band map's first bar of a station
+QRectF barOf(GuideTestWindow& t, const QString& station)
 {
-    const GuideModel* model = t.guide->findChild<GuideModel*>();
-    for (const MapBar& bar : t.child<BandMapView>("guideBandMap")->mapPicture().bars()) {
-        if (model->record(bar.row).field(StationField) == station)
-            return bar.rect.center().toPoint();
+    for (const MapBar& bar : mapOf(t)->mapPicture().bars()) {
+        if (stationOf(t, bar) == station)
+            return bar.rect;
     }
-    return QPoint(-1, -1);
+    return QRectF();
 }
 
 // true when the band map outlines the station's bar in the selection's colour
-bool outlinedOnMap(GuideFixture& t, const QString& station)
+bool outlinedOnMap(GuideTestWindow& t, const QString& station)
 {
-    auto* map = t.child<BandMapView>("guideBandMap");
-    const GuideModel* model = t.guide->findChild<GuideModel*>();
-    const QImage shown = map->grab().toImage();
-    for (const MapBar& bar : map->mapPicture().bars()) {
-        if (model->record(bar.row).field(StationField) == station) {
-            const QPoint above(int(bar.rect.center().x()), int(std::floor(bar.rect.top() - 1.5)));
-            return shown.pixelColor(above) == map->palette().color(QPalette::Highlight);
-        }
-    }
-    return false;
+    const QRectF bar = barOf(t, station);
+    const QPoint above(int(bar.center().x()), int(std::floor(bar.top() - 1.5)));
+    return mapOf(t)->grab().toImage().pixelColor(above) == mapOf(t)->palette().color(QPalette::Highlight);
 }
 
 } // namespace
@@ -138,56 +107,61 @@ class TestGuideWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void filters_data()
+    void filtersNarrowTheTableAndTheMap_data()
     {
-        QTest::addColumn<QString>("find");
-        QTest::addColumn<QString>("band");
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("country");
-        QTest::addColumn<bool>("onAir");
+        // "box=code" by the box's object name, "guideOnAir" ticks it, "current=STATION" makes the
+        // station's first row (highest frequency first) the current one
+        QTest::addColumn<QString>("filters");
         QTest::addColumn<QString>("count");
-        QTest::newRow("none") << "" << "" << "" << "" << "" << false << "5 of 5 broadcasts";
-        QTest::newRow("station, any case") << "RÁDIO" << "" << "" << "" << "" << false << "1 of 5 broadcasts";
-        QTest::newRow("band") << "" << "31m" << "" << "" << "" << false << "2 of 5 broadcasts";
-        QTest::newRow("one of the languages") << "" << "" << "F" << "" << "" << false << "1 of 5 broadcasts";
-        QTest::newRow("target and country") << "" << "" << "" << "Eu" << "D" << false << "1 of 5 broadcasts";
-        QTest::newRow("on air, not the inactive") << "" << "" << "" << "" << "" << true << "2 of 5 broadcasts";
-        QTest::newRow("on air and station") << "welle" << "" << "" << "" << "" << true << "1 of 5 broadcasts";
+        QTest::addColumn<QString>("mapBand");
+        QTest::addColumn<QStringList>("drawn");
+        QTest::newRow("none") << "" << "5 of 5 broadcasts" << "" << QStringList();
+        QTest::newRow("station, any case") << "guideFind=RÁDIO" << "1 of 5 broadcasts" << "" << QStringList();
+        QTest::newRow("band") << "guideBand=31m" << "2 of 5 broadcasts" << "31m" << QStringList{"Rádio Romania", "ERT"};
+        QTest::newRow("band and language") << "guideBand=31m|guideLanguage=Gr" << "1 of 5 broadcasts" << "31m"
+                                           << QStringList{"ERT"};
+        QTest::newRow("target and country") << "guideTarget=Eu|guideCountry=D" << "1 of 5 broadcasts" << ""
+                                            << QStringList();
+        QTest::newRow("on air, not the inactive") << "guideOnAir" << "2 of 5 broadcasts" << "" << QStringList();
+        QTest::newRow("inactive records are not drawn") << "guideBand=25m" << "1 of 5 broadcasts" << "25m" << QStringList();
+        QTest::newRow("all bands: the current row's") << "current=Deutsche Welle" << "5 of 5 broadcasts" << "19m"
+                                                      << QStringList{"Deutsche Welle"};
     }
-    void filters()
+    void filtersNarrowTheTableAndTheMap()
     {
-        QFETCH(QString, find);
-        QFETCH(QString, band);
-        QFETCH(QString, language);
-        QFETCH(QString, target);
-        QFETCH(QString, country);
-        QFETCH(bool, onAir);
+        QFETCH(QString, filters);
         QFETCH(QString, count);
-        GuideFixture t;
-        QVERIFY(t.guide);
-        t.child<QLineEdit>("guideFind")->setText(find);
-        pick(t.child<QComboBox>("guideBand"), band);
-        pick(t.child<QComboBox>("guideLanguage"), language);
-        pick(t.child<QComboBox>("guideTarget"), target);
-        pick(t.child<QComboBox>("guideCountry"), country);
-        t.child<QCheckBox>("guideOnAir")->setChecked(onAir);
+        QFETCH(QString, mapBand);
+        QFETCH(QStringList, drawn);
+        GuideTestWindow t(seasonFile);
+        t.table()->sortByColumn(0, Qt::DescendingOrder);
+        for (const QString& part : filters.split('|', Qt::SkipEmptyParts)) {
+            const QString name = part.section('=', 0, 0), value = part.section('=', 1);
+            if (name == "current")
+                t.table()->setCurrentIndex(t.table()->model()->index(int(stations(t).indexOf(value)), 0));
+            else if (auto* box = t.guide->findChild<QComboBox*>(name))
+                pick(box, value);
+            else if (auto* text = t.guide->findChild<QLineEdit*>(name))
+                text->setText(value);
+            else
+                t.child<QCheckBox>("guideOnAir")->setChecked(true);
+        }
         QCOMPARE(t.count(), count);
-        QCOMPARE(t.answerer.shown(), QStringList());
+        QCOMPARE(mapOf(t)->band(), mapBand);
+        QCOMPARE(mapStations(t), drawn);
     }
 
     void addSkipsWhatIsThere()
     {
         const QStringList there = fields("9610;1200-1300;Mo-Fr;ROU;Rádio Romania;E,F;ME;g;;");
-        GuideFixture t({there});
-        QTableView* table = t.child<QTableView>("guideTable");
-        table->sortByColumn(0, Qt::AscendingOrder);
+        GuideTestWindow t(seasonFile, {there});
+        t.table()->sortByColumn(0, Qt::AscendingOrder);
         QStringList status;
         for (int row = 0; row < 5; ++row)
-            status.append(table->model()->index(row, StatusColumn).data().toString());
+            status.append(t.table()->model()->index(row, StatusColumn).data().toString());
         QCOMPARE(status, QStringList({"on air (60 min left)", "", "on air (60 min left)", "inactive", ""}));
         // the inactive record is listed and added like any other
-        t.selectRows({0, 1, 2, 3});
+        ledraTest::selectRows(t.table(), {0, 1, 2, 3});
         t.child<QPushButton>("guideAdd")->click();
         QCOMPARE(t.rows(), QList<QStringList>({there, fields("6090;1100-1300;USB;D;Deutsche Welle;G;Eu;/OMA-a;3;"),
                                                fields("9420;0000-0100;;GRC;ERT;Gr;Eu;a;;"),
@@ -202,25 +176,31 @@ private slots:
         QVERIFY(!t.window.isWindowModified());
     }
 
-    void tuneSendsTheDatagrams()
+    void tuneFromTheTableAndTheMap()
     {
         LEDRA_REQUIRE_PRIVATE_NETWORK();
         DatagramCollector receiver(58084);
-        GuideFixture t;
-        t.child<QTableView>("guideTable")->sortByColumn(0, Qt::AscendingOrder);
-        t.selectRows({0});
+        GuideTestWindow t(seasonFile);
+        QVERIFY(QTest::qWaitForWindowExposed(t.guide));
+        t.table()->sortByColumn(0, Qt::AscendingOrder);
+        ledraTest::selectRows(t.table(), {0});
         t.child<QPushButton>("guideTune")->click();
         QCOMPARE(receiver.waitFor(2).size(), 2);
-        QCOMPARE(receiver.bytes(), QList<QByteArray>({{"mode:3\0", 7}, {"ofreq:6090000\0", 14}}));
-        t.selectRows({});
+        ledraTest::selectRows(t.table(), {});
         t.child<QPushButton>("guideTune")->click();
+        // a double-click on a bar of the band map tunes as Tune does
+        pick(t.child<QComboBox>("guideBand"), "31m");
+        QTest::mouseDClick(mapOf(t), Qt::LeftButton, {}, barOf(t, "ERT").center().toPoint());
+        QCOMPARE(receiver.waitFor(3).size(), 3);
+        QCOMPARE(receiver.bytes(),
+                 QList<QByteArray>({{"mode:3\0", 7}, {"ofreq:6090000\0", 14}, {"ofreq:9420000\0", 14}}));
         QCOMPARE(t.answerer.shown(), QStringList{"Notice: You must select a broadcast to Tune"});
-        QCOMPARE(receiver.settle().size(), 2);
     }
 
     void refusedFileKeepsTheShownOne()
     {
-        GuideFixture t;
+        QSettings("Morvath", "Ledra-guide").remove("lastFile");
+        GuideTestWindow t(seasonFile);
         const QString notSeason = ledraTest::homeFolder() + "/schedule.txt";
         ledraTest::writeFile(notSeason, "9610;1200-1300;;ROU;R;E;ME;;;\n");
         QVERIFY(!t.guide->openFile(notSeason));
@@ -235,13 +215,14 @@ private slots:
                                   + "/missing.csv\": No such file or directory",
                               "error: Could not read \"" + pipe + "\": a named pipe, not a regular file"}));
         QCOMPARE(t.count(), "5 of 5 broadcasts");
+        // the file shown is the one the guide reopens
         QCOMPARE(QSettings("Morvath", "Ledra-guide").value("lastFile").toString(), seasonPath());
         QVERIFY(!QSettings().contains("lastFile"));
     }
 
     void droppedFileOpens()
     {
-        GuideFixture t;
+        GuideTestWindow t(seasonFile);
         const QString other = ledraTest::homeFolder() + "/other.csv";
         ledraTest::writeFile(other, "kHz:75;\n9420;0000-0100;;GRC;ERT;Gr;Eu;a;;;\n");
         QMimeData data;
@@ -254,26 +235,20 @@ private slots:
         QCOMPARE(t.count(), "1 of 1 broadcasts");
     }
 
-    void reopensTheLastFile()
+    // on the air on Monday at 12:00 by the row's time and days, unless the open season file holds
+    // the line as inactive records only
+    void boldRows()
     {
-        {
-            GuideFixture first;
-        }
-        ledraTest::TestWindow t;
-        t.window.ui->actionSeasonSchedule->trigger();
-        QCOMPARE(t.window.findChild<QLabel*>("guideCount")->text(), "5 of 5 broadcasts");
-    }
-
-    void boldRowsOnAir()
-    {
-        ledraTest::TestWindow t({fields("9610;1200-1300;Mo-Fr;ROU;R;E;ME;;;"), fields("9610;1200-1300;SaSu;ROU;R;E;ME;;;"),
-                                 fields("9610;2330-1230;Su;ROU;R;E;ME;;;"), fields("9610;;;ROU;R;E;ME;;;")});
-        QAbstractItemModel* table = t.window.ui->thetable->model();
+        const QList<QStringList> rows{fields("9610;1200-1300;Mo-Fr;ROU;R;E;ME;;;"), fields("9610;1200-1300;SaSu;ROU;R;E;ME;;;"),
+                                      fields("9610;;;ROU;R;E;ME;;;"), fields("9421;0000-2400;;ROU;RRI old;E;ME;g;;"),
+                                      fields("9610;0000-2400;;ROU;RRI;E;ME;g;;"), fields("9418;0000-2400;;ROU;RRI;E;ME;g;;")};
+        GuideTestWindow t(allDayFile, rows);
         auto* delegate = qobject_cast<OnAirDelegate*>(t.window.ui->thetable->itemDelegate());
         QList<bool> bold;
-        for (int row = 0; row < 4; ++row)
-            bold.append(delegate->rowBold(table->index(row, 5), QDateTime(QDate(2025, 6, 16), QTime(12, 0), Qt::UTC)));
-        QCOMPARE(bold, QList<bool>({true, false, true, false}));
+        for (int row = 0; row < rows.size(); ++row)
+            bold.append(delegate->rowBold(t.window.ui->thetable->model()->index(row, 5),
+                                          QDateTime(QDate(2025, 6, 16), QTime(12, 0), Qt::UTC)));
+        QCOMPARE(bold, QList<bool>({true, false, false, false, true, true}));
     }
 
     void followReceiver()
@@ -281,12 +256,12 @@ private slots:
         LEDRA_REQUIRE_PRIVATE_NETWORK();
         ledraTest::Rigctld rigctld;
         LEDRA_START_RIGCTLD(rigctld);
-        GuideFixture t({}, allDayFile);
+        GuideTestWindow t(allDayFile);
         auto* follow = t.child<QCheckBox>("guideFollow");
         QVERIFY(!follow->isVisible());
         ledraTest::useHamlib(t.window, ledraTest::address(rigctld.port));
         QVERIFY(follow->isVisible());
-        t.child<QTableView>("guideTable")->sortByColumn(3, Qt::AscendingOrder);
+        t.table()->sortByColumn(3, Qt::AscendingOrder);
         const QStringList sorted = stations(t);
 
         ledraTest::rigctl(rigctld.port, {"F", "9420000"});
@@ -310,98 +285,28 @@ private slots:
         QCOMPARE(t.answerer.shown(), QStringList());
     }
 
-    void bandMapShowsWhatTheFiltersLetThrough_data()
+    void bandMapSharesTheSelectionAndNamesTheBroadcast()
     {
-        QTest::addColumn<QString>("band");
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("selected"); // station of the current row
-        QTest::addColumn<QString>("mapBand");
-        QTest::addColumn<QStringList>("drawn");
-        QTest::newRow("the band filter's band") << "31m" << "" << "" << "31m" << QStringList{"Rádio Romania", "ERT"};
-        QTest::newRow("and a language") << "31m" << "Gr" << "" << "31m" << QStringList{"ERT"};
-        QTest::newRow("inactive records are not drawn") << "25m" << "" << "" << "25m" << QStringList();
-        QTest::newRow("all bands: the current row's") << "" << "" << "Deutsche Welle" << "19m"
-                                                      << QStringList{"Deutsche Welle"};
-        QTest::newRow("all bands, no row: none yet") << "" << "" << "" << "" << QStringList();
-    }
-    void bandMapShowsWhatTheFiltersLetThrough()
-    {
-        QFETCH(QString, band);
-        QFETCH(QString, language);
-        QFETCH(QString, selected);
-        QFETCH(QString, mapBand);
-        QFETCH(QStringList, drawn);
-        GuideFixture t;
-        QTableView* table = t.child<QTableView>("guideTable");
-        table->sortByColumn(0, Qt::DescendingOrder);
-        pick(t.child<QComboBox>("guideBand"), band);
-        pick(t.child<QComboBox>("guideLanguage"), language);
-        if (!selected.isEmpty())
-            table->setCurrentIndex(table->model()->index(int(stations(t).indexOf(selected)), 0));
-        QCOMPARE(t.child<BandMapView>("guideBandMap")->band(), mapBand);
-        QCOMPARE(mapStations(t), drawn);
-    }
-
-    void bandMapAndTableShareTheSelection()
-    {
-        GuideFixture t;
+        GuideTestWindow t(seasonFile);
         QVERIFY(QTest::qWaitForWindowExposed(t.guide));
         pick(t.child<QComboBox>("guideBand"), "31m");
-        auto* map = t.child<BandMapView>("guideBandMap");
-        QTableView* table = t.child<QTableView>("guideTable");
-        QTest::mouseClick(map, Qt::LeftButton, {}, barOf(t, "ERT"));
-        QCOMPARE(table->currentIndex().siblingAtColumn(3).data().toString(), "ERT");
-        QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
+        BandMapView* map = mapOf(t);
+        QTest::mouseClick(map, Qt::LeftButton, {}, barOf(t, "ERT").center().toPoint());
+        QCOMPARE(t.table()->currentIndex().siblingAtColumn(3).data().toString(), "ERT");
+        QCOMPARE(t.table()->selectionModel()->selectedRows().size(), 1);
         QVERIFY(outlinedOnMap(t, "ERT"));
-        t.selectRows({int(stations(t).indexOf("Rádio Romania"))});
+        ledraTest::selectRows(t.table(), {int(stations(t).indexOf("Rádio Romania"))});
         QVERIFY(outlinedOnMap(t, "Rádio Romania"));
         QVERIFY(!outlinedOnMap(t, "ERT"));
         // a click beside every bar changes nothing
         QTest::mouseClick(map, Qt::LeftButton, {}, QPoint(2, 2));
-        QCOMPARE(table->selectionModel()->selectedRows().first().siblingAtColumn(3).data().toString(), "Rádio Romania");
-    }
+        QCOMPARE(t.table()->selectionModel()->selectedRows().first().siblingAtColumn(3).data().toString(), "Rádio Romania");
 
-    void bandMapTipNamesTheBroadcast()
-    {
-        GuideFixture t;
-        QVERIFY(QTest::qWaitForWindowExposed(t.guide));
-        pick(t.child<QComboBox>("guideBand"), "31m");
-        auto* map = t.child<BandMapView>("guideBandMap");
-        const QPoint bar = barOf(t, "Rádio Romania");
+        const QPoint bar = barOf(t, "Rádio Romania").center().toPoint();
         QHelpEvent hover(QEvent::ToolTip, bar, map->mapToGlobal(bar));
         QApplication::sendEvent(map, &hover);
         QCOMPARE(QToolTip::text(), "Rádio Romania\n9610 kHz, 1200-1300 Mo-Fr\nLanguage: E,F (English; French)\n"
                                    "Target: ME (Middle East)\nSite: g (Galbeni 46N45-26E41)");
-    }
-
-    void bandMapDoubleClickTunes()
-    {
-        LEDRA_REQUIRE_PRIVATE_NETWORK();
-        DatagramCollector receiver(58084);
-        GuideFixture t;
-        QVERIFY(QTest::qWaitForWindowExposed(t.guide));
-        pick(t.child<QComboBox>("guideBand"), "31m");
-        QTest::mouseDClick(t.child<BandMapView>("guideBandMap"), Qt::LeftButton, {}, barOf(t, "ERT"));
-        QCOMPARE(receiver.waitFor(1).size(), 1);
-        QCOMPARE(receiver.bytes(), QList<QByteArray>({{"ofreq:9420000\0", 14}}));
-        QCOMPARE(t.answerer.shown(), QStringList());
-    }
-
-    void boldRowsPlainForInactive_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<bool>("bold");
-        QTest::newRow("inactive record") << "9421;0000-2400;;ROU;RRI old;E;ME;g;;" << false;
-        QTest::newRow("an active record too") << "9610;0000-2400;;ROU;RRI;E;ME;g;;" << true;
-        QTest::newRow("active record") << "9418;0000-2400;;ROU;RRI;E;ME;g;;" << true;
-    }
-    void boldRowsPlainForInactive()
-    {
-        QFETCH(QString, line);
-        QFETCH(bool, bold);
-        GuideFixture t({fields(line)}, allDayFile);
-        auto* delegate = qobject_cast<OnAirDelegate*>(t.window.ui->thetable->itemDelegate());
-        QCOMPARE(delegate->rowBold(t.window.ui->thetable->model()->index(0, 4), QDateTime::currentDateTimeUtc()), bold);
     }
 
     void nowLineFromTheFirstPaint_data()
@@ -413,12 +318,11 @@ private slots:
     void nowLineFromTheFirstPaint()
     {
         QFETCH(bool, reopened);
-        ledraTest::TestWindow t;
         ledraTest::writeFile(seasonPath(), seasonFile);
         QSettings("Morvath", "Ledra-guide").setValue("lastFile", reopened ? seasonPath() : QString());
         const QTime before = QDateTime::currentDateTimeUtc().time();
-        t.window.ui->actionSeasonSchedule->trigger();
-        GuideTimeline* strip = t.window.findChild<GuideTimeline*>("guideTimeline");
+        GuideTestWindow t;
+        auto* strip = t.child<GuideTimeline>("guideTimeline");
         const QImage shown = strip->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QTime after = QDateTime::currentDateTimeUtc().time();
         // the strip as it looks with its line set by hand
@@ -429,17 +333,16 @@ private slots:
             return reference.grab().toImage().convertToFormat(QImage::Format_RGB32);
         };
         QVERIFY(shown == lineAt(before) || shown == lineAt(after));
+        QCOMPARE(t.count(), reopened ? "5 of 5 broadcasts" : "0 of 0 broadcasts");
     }
 
     void lastFileNotARegularFile()
     {
-        ledraTest::TestWindow t;
         const QString folder = ledraTest::homeFolder() + "/folder.csv";
         QVERIFY(QDir().mkpath(folder));
         QSettings("Morvath", "Ledra-guide").setValue("lastFile", folder);
-        t.window.ui->actionSeasonSchedule->trigger();
-        QCOMPARE(t.window.findChild<QLabel*>("guideCount")->text(),
-                 "0 of 0 broadcasts; skipped \"" + folder + "\": a folder, not a regular file");
+        GuideTestWindow t;
+        QCOMPARE(t.count(), "0 of 0 broadcasts; skipped \"" + folder + "\": a folder, not a regular file");
         QCOMPARE(t.answerer.shown(), QStringList());
         QVERIFY(QFileInfo(folder).isDir());
     }

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "guidemodel.h"
-#include "guidewindow.h"
 #include "locationdialog.h"
 #include "testenv.h"
 #include "testwindow.h"
@@ -14,6 +13,8 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QTableView>
+
+using ledraTest::GuideTestWindow;
 
 namespace {
 
@@ -31,49 +32,26 @@ QSettings guideStore()
     return QSettings("Morvath", "Ledra-guide");
 }
 
-QDateTime monday(int hour)
+// the given columns of the guide's rows as shown, joined by "|"
+QStringList shown(GuideTestWindow& t, const QList<int>& columns)
 {
-    return QDateTime(QDate(2025, 6, 16), QTime(hour, 0), Qt::UTC);
+    QStringList rows;
+    for (int row = 0; row < t.table()->model()->rowCount(); ++row) {
+        QStringList cells;
+        for (int column : columns)
+            cells.append(t.table()->model()->index(row, column).data().toString());
+        rows.append(cells.join('|'));
+    }
+    return rows;
 }
 
-// the main window on a fresh home, the location stored as given, the guide open on the file
-struct Fixture : ledraTest::TestWindow
+QString words(GuideTestWindow& t)
 {
-    explicit Fixture(const QString& location)
-    {
-        guideStore().setValue("location", location);
-        const QString path = ledraTest::homeFolder() + "/season.csv";
-        ledraTest::writeFile(path, seasonFile);
-        window.ui->actionSeasonSchedule->trigger();
-        guide = window.findChild<GuideWindow*>("guideWindow");
-        guide->openFile(path);
-        guide->showMoment(monday(12));
-    }
-    template <typename T> T* child(const char* name) { return guide->findChild<T*>(name); }
-    QTableView* table() { return child<QTableView>("guideTable"); }
-    // the given columns of the rows as shown, joined by "|"
-    QStringList shown(const QList<int>& columns)
-    {
-        QStringList rows;
-        for (int row = 0; row < table()->model()->rowCount(); ++row) {
-            QStringList cells;
-            for (int column : columns)
-                cells.append(table()->model()->index(row, column).data().toString());
-            rows.append(cells.join('|'));
-        }
-        return rows;
-    }
-    void select(int row)
-    {
-        table()->setCurrentIndex(table()->model()->index(row, 0));
-    }
-    QString words() { return child<QLabel>("guideDistance")->text(); }
-
-    GuideWindow* guide = nullptr;
-};
+    return t.child<QLabel>("guideDistance")->text();
+}
 
 // Opens Settings > My location..., types the text and presses OK when it can.
-void typeLocation(Fixture& t, const QString& typed, QString& shown, bool& accepted)
+void typeLocation(GuideTestWindow& t, const QString& typed, QString& shown, bool& accepted)
 {
     t.answerer.onDialog([&](QDialog* dialog) {
         auto* location = qobject_cast<LocationDialog*>(dialog);
@@ -95,16 +73,21 @@ class TestLocation : public QObject
 {
     Q_OBJECT
 private slots:
+    // the location each guide opens with, unless a test stores another
+    void init()
+    {
+        guideStore().setValue("location", "JO62qm");
+    }
+
     void dialog_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("locator") << "JO62qm" << "52.521° N, 13.375° E" << "JO62qm";
         QTest::newRow("degrees, kept as typed") << " -33.9,18.4" << "33.900° S, 18.400° E" << " -33.9,18.4";
         QTest::newRow("refused, the last one stays") << "JO62qz"
                                                      << "A locator's fifth and sixth characters are letters from A to X"
-                                                     << "JO62";
+                                                     << "JO62qm";
         QTest::newRow("none") << "" << "No location: the guide shows no distances" << "";
     }
     void dialog()
@@ -112,7 +95,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(QString, stored);
-        Fixture t("JO62");
+        GuideTestWindow t(seasonFile);
         QString label;
         bool accepted = false;
         typeLocation(t, typed, label, accepted);
@@ -120,28 +103,29 @@ private slots:
         QCOMPARE(guideStore().value("location").toString(), stored);
         QVERIFY(!QSettings().contains("location"));
         // the open guide heard of it
-        QCOMPARE(t.words() == hint, stored.isEmpty());
+        QCOMPARE(words(t) == hint, stored.isEmpty());
         QCOMPARE(t.answerer.shown(), QStringList());
     }
 
     void columnsSortAsNumbers()
     {
-        Fixture t("JO62qm");
+        GuideTestWindow t(seasonFile);
         const QList<int> columns{StationColumn, KmColumn, BearingColumn, PathColumn};
-        QCOMPARE(t.shown(columns), QStringList({"Galbeni|1,153|119°|day", "Nauen|35|294°|day", "Kabul|4,801|92°|day",
-                                                "Nowhere|||"}));
+        QCOMPARE(shown(t, columns), QStringList({"Galbeni|1,153|119°|day", "Nauen|35|294°|day", "Kabul|4,801|92°|day",
+                                                 "Nowhere|||"}));
         t.table()->sortByColumn(KmColumn, Qt::AscendingOrder);
-        QCOMPARE(t.shown({StationColumn}), QStringList({"Nauen", "Galbeni", "Kabul", "Nowhere"}));
+        QCOMPARE(shown(t, {StationColumn}), QStringList({"Nauen", "Galbeni", "Kabul", "Nowhere"}));
         t.table()->sortByColumn(BearingColumn, Qt::AscendingOrder);
-        QCOMPARE(t.shown({StationColumn}), QStringList({"Kabul", "Galbeni", "Nauen", "Nowhere"}));
-        QCOMPARE(t.words(), QString());
+        QCOMPARE(shown(t, {StationColumn}), QStringList({"Kabul", "Galbeni", "Nauen", "Nowhere"}));
+        QCOMPARE(words(t), QString());
     }
 
     void withoutLocation()
     {
-        Fixture t("");
-        QCOMPARE(t.shown({KmColumn, BearingColumn, PathColumn}), QStringList(4, "||"));
-        QCOMPARE(t.words(), hint);
+        guideStore().remove("location");
+        GuideTestWindow t(seasonFile);
+        QCOMPARE(shown(t, {KmColumn, BearingColumn, PathColumn}), QStringList(4, "||"));
+        QCOMPARE(words(t), hint);
         QVERIFY(!t.child<QSpinBox>("guideWithin")->isEnabled());
     }
 
@@ -160,23 +144,23 @@ private slots:
         QFETCH(int, within);
         QFETCH(QString, language);
         QFETCH(QString, count);
-        Fixture t("JO62qm");
+        GuideTestWindow t(seasonFile);
         t.child<QSpinBox>("guideWithin")->setValue(within);
         QComboBox* languages = t.child<QComboBox>("guideLanguage");
         languages->setCurrentIndex(languages->findData(language));
-        QCOMPARE(t.child<QLabel>("guideCount")->text(), count);
+        QCOMPARE(t.count(), count);
     }
 
     void pathFollowsTheMinute()
     {
-        Fixture t("JO62qm");
-        t.select(1);
-        QCOMPARE(t.words(), "35 km, bearing 294°, path in daylight");
-        t.guide->showMoment(monday(23));
+        GuideTestWindow t(seasonFile);
+        t.table()->setCurrentIndex(t.table()->model()->index(1, 0));
+        QCOMPARE(words(t), "35 km, bearing 294°, path in daylight");
+        t.guide->showMoment(QDateTime(QDate(2025, 6, 16), QTime(23, 0), Qt::UTC));
         QCOMPARE(t.table()->model()->index(1, PathColumn).data().toString(), "night");
-        QCOMPARE(t.words(), "35 km, bearing 294°, path in darkness");
-        t.select(3);
-        QCOMPARE(t.words(), QString());
+        QCOMPARE(words(t), "35 km, bearing 294°, path in darkness");
+        t.table()->setCurrentIndex(t.table()->model()->index(3, 0));
+        QCOMPARE(words(t), QString());
     }
 };
 

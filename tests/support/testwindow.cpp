@@ -6,6 +6,7 @@
 #include "ui_mainwindow.h"
 
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QTableWidget>
 
 namespace ledraTest {
@@ -57,12 +58,42 @@ QList<QStringList> TestWindow::rows(int columns)
 
 void TestWindow::selectRows(const QList<int>& rows)
 {
-    QTableWidget* table = window.ui->thetable;
+    ledraTest::selectRows(window.ui->thetable, rows);
+}
+
+void selectRows(QAbstractItemView* table, const QList<int>& rows)
+{
     table->clearSelection();
     for (int row : rows) {
         table->selectionModel()->select(table->model()->index(row, 0),
                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
+}
+
+QString seasonPath()
+{
+    return homeFolder() + QStringLiteral("/season.csv");
+}
+
+GuideTestWindow::GuideTestWindow(const QByteArray& seasonFile, const QList<QStringList>& rows)
+    : TestWindow(rows)
+{
+    if (!seasonFile.isEmpty())
+        writeFile(seasonPath(), seasonFile);
+    window.ui->actionSeasonSchedule->trigger();
+    guide = window.findChild<GuideWindow*>(QStringLiteral("guideWindow"));
+    if (!seasonFile.isEmpty() && guide->openFile(seasonPath()))
+        guide->showMoment(QDateTime(QDate(2025, 6, 16), QTime(12, 0), Qt::UTC));
+}
+
+QTableView* GuideTestWindow::table()
+{
+    return child<QTableView>("guideTable");
+}
+
+QString GuideTestWindow::count()
+{
+    return child<QLabel>("guideCount")->text();
 }
 
 } // namespace ledraTest

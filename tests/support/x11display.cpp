@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include <xcb/xcb.h>
 
@@ -14,18 +15,12 @@ namespace ledraTest {
 
 namespace {
 
-template <typename Reply>
-struct Owned
+// an xcb reply, freed with free() as xcb asks
+struct FreeReply
 {
-    explicit Owned(Reply* reply)
-        : reply(reply)
-    {
-    }
-    ~Owned() { std::free(reply); }
-    Reply* operator->() const { return reply; }
-    explicit operator bool() const { return reply != nullptr; }
-    Reply* reply;
+    void operator()(void* reply) const { std::free(reply); }
 };
+template <typename Reply> using Owned = std::unique_ptr<Reply, FreeReply>;
 
 } // namespace
 
@@ -83,8 +78,8 @@ QString X11Display::title(std::uint32_t window)
         nullptr));
     if (!reply)
         return QString();
-    return QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(reply.reply)),
-                             xcb_get_property_value_length(reply.reply));
+    return QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(reply.get())),
+                             xcb_get_property_value_length(reply.get()));
 }
 
 std::uint32_t X11Display::waitForWindow(const QString& wanted, int milliseconds)
@@ -92,8 +87,8 @@ std::uint32_t X11Display::waitForWindow(const QString& wanted, int milliseconds)
     QDeadlineTimer deadline(milliseconds);
     do {
         Owned<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(connection, xcb_query_tree(connection, root()), nullptr));
-        const xcb_window_t* children = xcb_query_tree_children(tree.reply);
-        for (int index = 0; index < xcb_query_tree_children_length(tree.reply); ++index) {
+        const xcb_window_t* children = xcb_query_tree_children(tree.get());
+        for (int index = 0; index < xcb_query_tree_children_length(tree.get()); ++index) {
             Owned<xcb_get_window_attributes_reply_t> attributes(xcb_get_window_attributes_reply(
                 connection, xcb_get_window_attributes(connection, children[index]), nullptr));
             if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE && !attributes->override_redirect
@@ -132,7 +127,7 @@ void X11Display::typeControlKey(std::uint32_t window, char letter)
     const int count = setup->max_keycode - setup->min_keycode + 1;
     Owned<xcb_get_keyboard_mapping_reply_t> mapping(xcb_get_keyboard_mapping_reply(
         connection, xcb_get_keyboard_mapping(connection, setup->min_keycode, count), nullptr));
-    const xcb_keysym_t* keysyms = xcb_get_keyboard_mapping_keysyms(mapping.reply);
+    const xcb_keysym_t* keysyms = xcb_get_keyboard_mapping_keysyms(mapping.get());
     xcb_keycode_t keycode = 0;
     for (int index = 0; index < count * mapping->keysyms_per_keycode && keycode == 0; ++index) {
         // a small Latin letter's keysym is its ASCII code

@@ -3,7 +3,6 @@
 #include "testwindow.h"
 #include "ui_mainwindow.h"
 
-#include <QDir>
 #include <QHelpEvent>
 #include <QMenuBar>
 #include <QProcess>
@@ -69,13 +68,10 @@ private slots:
     void settingsRoundTrip();
     void storedValues_data();
     void storedValues();
-    void unreadableStore_data();
-    void unreadableStore();
-    void presets();
+    void garbledStoreWrittenAnew();
     void helpAndAbout_data();
     void helpAndAbout();
     void windowLayout();
-    void udpPortsActionRunsOncePerTrigger();
     void toolTipSwitch_data();
     void toolTipSwitch();
 };
@@ -129,23 +125,43 @@ void TestApp::uncreatableDocumentsFolderEndsStart()
     QCOMPARE(ledraTest::readFile(storeFile), "[General]\nINTfrom=3\n");
 }
 
+// the last positions come back, or the presets when Preset is ticked
 void TestApp::settingsRoundTrip()
 {
     {
         TestWindow t;
-        t.window.ui->cbFor->setCurrentIndex(141);
-        t.window.ui->cbTx->setCurrentIndex(5);
-        t.window.ui->cbTo->setCurrentIndex(31);
-        t.window.ui->cbMode->setCurrentIndex(4);
-        t.window.ui->confirm->click();
-        t.window.ui->clear->click();
+        Ui_MainWindow* ui = t.window.ui;
+        ui->cbLang->setCurrentIndex(111);
+        ui->cbTo->setCurrentIndex(-1);
+        ui->cbFrom->setCurrentIndex(74);
+        ui->cbMode->setCurrentIndex(4);
+        ui->cbTx->setCurrentIndex(299);
+        ui->cbFor->setCurrentIndex(49);
+        ui->setpre->click();
+        for (QComboBox* box : {ui->cbLang, ui->cbTo, ui->cbFrom, ui->cbMode, ui->cbTx, ui->cbFor})
+            box->setCurrentIndex(1);
+        t.window.doPresets();
+        QCOMPARE(dropDowns(t.window), "74 D|49 D|111 D|-1 |299 b|4 3");
+        ui->cbFor->setCurrentIndex(141);
+        ui->cbTx->setCurrentIndex(5);
+        ui->cbTo->setCurrentIndex(31);
+        ui->confirm->click();
+        ui->clear->click();
         t.window.rxPort = "50000";
+    }
+    QVERIFY(storedSettings().contains("DEFfor=49 DEFfrom=74 DEFlang=111 DEFmode=4 DEFto=-1 DEFtx=299"));
+    {
+        // the mode's position is not kept
+        ModalAnswerer answerer;
+        MainWindow window;
+        QCOMPARE(dropDowns(window), "74 D|141 SWE|111 D|31 CIS|5 ct|0 ");
+        QCOMPARE(checkBoxes(window), "-xx-");
+        QCOMPARE(window.rxPort, "50000");
+        window.ui->preset->click();
     }
     ModalAnswerer answerer;
     MainWindow window;
-    QCOMPARE(dropDowns(window), "271 USA|141 SWE|133 E|31 CIS|5 ct|0 ");
-    QCOMPARE(checkBoxes(window), "-xx-");
-    QCOMPARE(window.rxPort, "50000");
+    QCOMPARE(dropDowns(window), "74 D|49 D|111 D|-1 |299 b|4 3");
 }
 
 void TestApp::storedValues_data()
@@ -160,42 +176,25 @@ void TestApp::storedValues_data()
     QTest::newRow("last index") << QVariantMap{{"INTtx", 1032}} << "271 USA|0 |133 E|9 NAm|1032 E|0 " << "----" << "INTtx=1032";
     QTest::newRow("index not a number") << QVariantMap{{"INTfrom", "abc"}} << "0 |0 |133 E|9 NAm|0 |0 " << "----" << "INTfrom=0";
     QTest::newRow("check box 2") << QVariantMap{{"CONFIRMafterSAVE", 2}} << "271 USA|0 |133 E|9 NAm|0 |0 " << "----" << "CONFIRMafterSAVE=2";
-    QTest::newRow("check box not a number") << QVariantMap{{"INTclear", "yes"}} << "271 USA|0 |133 E|9 NAm|0 |0 " << "----" << "INTclear=0";
     QTest::newRow("check box 1") << QVariantMap{{"SORTonSAVE", 1}} << "271 USA|0 |133 E|9 NAm|0 |0 " << "x---" << "SORTonSAVE=1";
-    QTest::newRow("huge index") << QVariantMap{{"INTto", "99999999999999999999"}} << "271 USA|0 |133 E|0 |0 |0 " << "----" << "INTto=0";
-    QTest::newRow("largest int") << QVariantMap{{"INTfor", 2147483647}} << "271 USA|-1 |133 E|9 NAm|0 |0 " << "----" << "INTfor=-1";
     QTest::newRow("negative presets") << QVariantMap{{"INTpreset", 1}, {"DEFmode", -3}, {"DEFlang", "x"}}
                                       << "0 |0 |0 |0 |0 |-1 " << "---x" << "DEFmode=-3";
     QTest::newRow("port a text") << QVariantMap{{"QSudprxport", "port"}} << "271 USA|0 |133 E|9 NAm|0 |0 " << "----" << "QSudprxport=port";
 }
 
-void TestApp::unreadableStore_data()
+// a folder in the store's place is left alone as a named pipe is (tst_desktop)
+void TestApp::garbledStoreWrittenAnew()
 {
-    QTest::addColumn<QByteArray>("store"); // empty: a folder in its place
-    QTest::newRow("binary garbage") << QByteArray("\0\xff[\x01\n=\xfe\nINTto\0=5\n[[[\n\\\n", 21);
-    QTest::newRow("folder") << QByteArray();
-}
-
-void TestApp::unreadableStore()
-{
-    QFETCH(QByteArray, store);
     ledraTest::FreshHome home;
     const QString path = ledraTest::homeFolder() + "/.config/Morvath/Ledra.conf";
-    QFile::remove(path);
-    if (store.isEmpty())
-        QVERIFY(QDir().mkpath(path + "/inside"));
-    else
-        ledraTest::writeFile(path, store);
+    ledraTest::writeFile(path, QByteArray("\0\xff[\x01\n=\xfe\nINTto\0=5\n[[[\n\\\n", 21));
     {
         ModalAnswerer answerer;
         MainWindow window;
         QCOMPARE(dropDowns(window), "271 USA|0 |133 E|9 NAm|0 |0 ");
         QCOMPARE(answerer.shown(), QStringList());
     }
-    // a garbled store is written anew; a folder in its place is left alone
-    QCOMPARE(QFileInfo(path).isDir(), store.isEmpty());
-    QCOMPARE(storedSettings().contains("INTto=9"), !store.isEmpty());
-    QDir(path).removeRecursively();
+    QVERIFY(storedSettings().contains("INTto=9"));
 }
 
 void TestApp::storedValues()
@@ -214,32 +213,6 @@ void TestApp::storedValues()
         QCOMPARE(checkBoxes(window), marks);
     }
     QVERIFY2(storedSettings().split(' ').contains(writtenBack), qPrintable(storedSettings()));
-}
-
-void TestApp::presets()
-{
-    {
-        TestWindow t;
-        Ui_MainWindow* ui = t.window.ui;
-        ui->cbLang->setCurrentIndex(111);
-        ui->cbTo->setCurrentIndex(-1);
-        ui->cbFrom->setCurrentIndex(74);
-        ui->cbMode->setCurrentIndex(4);
-        ui->cbTx->setCurrentIndex(299);
-        ui->cbFor->setCurrentIndex(49);
-        ui->setpre->click();
-        for (QComboBox* box : {ui->cbLang, ui->cbTo, ui->cbFrom, ui->cbMode, ui->cbTx, ui->cbFor})
-            box->setCurrentIndex(1);
-        t.window.doPresets();
-        QCOMPARE(dropDowns(t.window), "74 D|49 D|111 D|-1 |299 b|4 3");
-        ui->cbFrom->setCurrentIndex(23);
-        ui->preset->click();
-    }
-    QVERIFY(storedSettings().contains("DEFfor=49 DEFfrom=74 DEFlang=111 DEFmode=4 DEFto=-1 DEFtx=299"));
-    // the presets, not the last positions, come back when Preset is checked
-    ModalAnswerer answerer;
-    MainWindow window;
-    QCOMPARE(dropDowns(window), "74 D|49 D|111 D|-1 |299 b|4 3");
 }
 
 void TestApp::helpAndAbout_data()
@@ -316,19 +289,6 @@ void TestApp::windowLayout()
     QCOMPARE(headers.join('|'), "Frequency|Time|-|From|Orvane / Pelkin Label|Lang|To|Tx Site|Mode");
 }
 
-void TestApp::udpPortsActionRunsOncePerTrigger()
-{
-    TestWindow t;
-    QStringList dialogTitles;
-    t.answerer.onDialog([&dialogTitles](QDialog* dialog) {
-        dialogTitles.append(dialog->windowTitle());
-        dialog->reject();
-    });
-    t.window.ui->actionSt_UDP_Ports->trigger();
-    t.window.ui->actionSt_UDP_Ports->trigger();
-    QCOMPARE(dialogTitles, (QStringList{"Dialog", "Dialog"}));
-}
-
 void TestApp::toolTipSwitch_data()
 {
     QTest::addColumn<QVariant>("stored");
@@ -336,7 +296,6 @@ void TestApp::toolTipSwitch_data()
 
     QTest::newRow("default") << QVariant() << "        Sort the list immediately";
     QTest::newRow("switched off") << QVariant(0) << "";
-    QTest::newRow("switched on") << QVariant(1) << "        Sort the list immediately";
 }
 
 void TestApp::toolTipSwitch()

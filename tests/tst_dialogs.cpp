@@ -89,8 +89,6 @@ private slots:
     void choosing_data();
     void choosing();
     void loading();
-    void badPickedFile_data();
-    void badPickedFile();
 };
 
 void TestDialogs::ports_data()
@@ -102,9 +100,6 @@ void TestDialogs::ports_data()
     QTest::newRow("Cancel") << "58083" << false << QStringList{"58084", "58083"} << 58084;
     QTest::newRow("OK") << "58083" << true << QStringList{"58083", "40000"} << 58083;
     QTest::newRow("empty") << "" << true << QStringList{"", "40000"} << 58084;
-    QTest::newRow("70000") << "70000" << true << QStringList{"70000", "40000"} << 58084;
-    QTest::newRow("0") << "0" << true << QStringList{"0", "40000"} << 58084;
-    QTest::newRow("-1") << "-1" << true << QStringList{"-1", "40000"} << 58084;
 }
 
 void TestDialogs::ports()
@@ -291,46 +286,6 @@ void TestDialogs::loading()
     QCOMPARE(ledraTest::readFile(documents + "/extra-swbc-sked.txt"),
              "6000;0100-0200;;CUB;Radio Havana;S;CAm;;\n9580;1000-1100;;AUS;Radio Australia;E;Pac;;\n");
     QCOMPARE(ledraTest::readFile(picked.path() + "/good.txt"), good);
-}
-
-void TestDialogs::badPickedFile_data()
-{
-    QTest::addColumn<QString>("kind"); // a file of the bytes, or one that goes before the load
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("box"); // %1: the picked path
-    QTest::addColumn<QList<QStringList>>("rows");
-    const QList<QStringList> kept{ledraTest::fields("1110;;;;Kept;;;;;")};
-    const QString refused = "error: Can't load Pelkin format file";
-    QByteArray garbage;
-    for (int i = 0; i < 4096; ++i)
-        garbage += char(i * 131 % 251);
-    const QByteArray good = "9580;;;;A;;;;;\n";
-    const QStringList goodRow = ledraTest::fields(good.trimmed());
-    QTest::newRow("binary garbage") << "file" << garbage << refused << kept;
-    QTest::newRow("invalid UTF-8") << "file" << good + "\xff\xfe;\xc3(\n" << ""
-                                   << QList<QStringList>{goodRow, {"\u00ff\u00fe", "\u00c3(", "", "", "", "", "", "", ""}};
-    QTest::newRow("gone before the load") << "gone" << good << "error: No such file or directory" << kept;
-}
-
-void TestDialogs::badPickedFile()
-{
-    QFETCH(QString, kind);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, box);
-    QFETCH(QList<QStringList>, rows);
-    ledraTest::TestWindow tw({ledraTest::fields("1110;;;;Kept;;;;;")});
-    QTemporaryDir picked;
-    const QString path = picked.path() + "/picked.txt";
-    ledraTest::writeFile(path, bytes);
-    load(tw, [&](filePicker* picker) {
-        picker->ui->path->setText(QFileInfo(path).path());
-        picker->ui->fileName->setText(QFileInfo(path).fileName());
-        if (kind == "gone")
-            QFile::remove(path);
-        picker->ui->buttonBox->button(QDialogButtonBox::Ok)->click();
-    });
-    QCOMPARE(tw.answerer.shown(), box.isEmpty() ? QStringList() : QStringList{box.arg(path)});
-    QCOMPARE(tw.rows(), rows);
 }
 
 LEDRA_TEST_MAIN(TestDialogs)

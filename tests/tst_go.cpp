@@ -25,8 +25,6 @@ private slots:
             << QList<int>{0} << "" << QList<QByteArray>{{"mode:3\0", 7}, {"ofreq:1110000\0", 14}} << QStringList();
         QTest::newRow("no mode, leading zero, rxPort 58083")
             << QList<int>{1} << "58083" << QList<QByteArray>{{"ofreq:01110000\0", 15}} << QStringList();
-        QTest::newRow("decimal, rxPort abc") << QList<int>{2} << "abc" << QList<QByteArray>{{"ofreq:7.5000\0", 13}}
-                                             << QStringList();
     }
     void go()
     {

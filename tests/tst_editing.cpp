@@ -58,9 +58,7 @@ private slots:
         QTest::addColumn<QString>("inputs");
         QTest::addColumn<QString>("outcome"); // the message, or the line of the added row
         QTest::newRow("frequency before label and time") << "|6|" << "Problem with Frequency\n Cannot Add Item";
-        QTest::newRow("24") << "9650|24|BBC" << "9650;0000-2359;;S;BBC;SWE;EAf;;4";
-        QTest::newRow("k/None") << "9650|0600-0700|BBC|k|" << "9650;0600-0700;;S;BBC;SWE;EAf;k;4";
-        QTest::newRow("k/AFG") << "9650|0600-0700|BBC|k|AFG" << "9650;0600-0700;;S;BBC;SWE;EAf;/AFG-k;4";
+        QTest::newRow("24, k/AFG") << "9650|24|BBC|k|AFG" << "9650;0000-2359;;S;BBC;SWE;EAf;/AFG-k;4";
     }
 
     // Clear and Preset are ticked (the presets of a first run are all "None"): a refused add changes nothing at all
@@ -111,7 +109,6 @@ private slots:
         QTest::newRow("known codes, current cell in another row") << QList<int>{0} << "9650|0600-0700|BBC|||S|SWE|EAf|2 *";
         QTest::newRow("empty codes") << QList<int>{1} << "9660||BBC|||||| *";
         QTest::newRow("unknown codes") << QList<int>{2} << "9670|24|BBC|||AFG|AFG|CAf|1 *";
-        QTest::newRow("two rows") << QList<int>{0, 2} << "|||k|SWE|AFG|AFG|CAf|1";
         QTest::newRow("single cell") << QList<int>() << "|||k|SWE|AFG|AFG|CAf|1";
     }
 

@@ -123,7 +123,6 @@ private slots:
         QTest::newRow("target and country") << "guideTarget=Eu|guideCountry=D" << "1 of 5 broadcasts" << ""
                                             << QStringList();
         QTest::newRow("on air, not the inactive") << "guideOnAir" << "2 of 5 broadcasts" << "" << QStringList();
-        QTest::newRow("inactive records are not drawn") << "guideBand=25m" << "1 of 5 broadcasts" << "25m" << QStringList();
         QTest::newRow("all bands: the current row's") << "current=Deutsche Welle" << "5 of 5 broadcasts" << "19m"
                                                       << QStringList{"Deutsche Welle"};
     }

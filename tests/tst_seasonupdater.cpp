@@ -196,7 +196,6 @@ private slots:
         QCOMPARE(storedSeasonBaseUrl().toString(), stored);
         QCOMPARE(t.answerer.shown(), boxes);
     }
-
 };
 
 LEDRA_TEST_MAIN(TestSeasonUpdater)

@@ -4,6 +4,7 @@
 #include "frequencyreadings.h"
 #include "roworder.h"
 #include "scheduleformat.h"
+#include "testenv.h"
 #include "wholefile.h"
 
 #include <QDir>
@@ -26,19 +27,6 @@ QStringList splitLines(const QByteArray& bytes)
         lines.append(parts.join('|'));
     }
     return lines;
-}
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-}
-
-void write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -74,14 +62,10 @@ private slots:
     void frequencyReadings()
     {
         QFETCH(QString, text);
-        QFETCH(qint64, whole);
-        QFETCH(qint64, order);
-        QFETCH(bool, saved);
-        QFETCH(double, hz);
-        QCOMPARE(wholeKhz(text), whole);
-        QCOMPARE(orderKey(wholeKhz(text)), order);
-        QCOMPARE(isSavedFrequency(wholeKhz(text)), saved);
-        QCOMPARE(tuningHz(text), hz);
+        QTEST(wholeKhz(text), "whole");
+        QTEST(orderKey(wholeKhz(text)), "order");
+        QTEST(isSavedFrequency(wholeKhz(text)), "saved");
+        QTEST(tuningHz(text), "hz");
     }
 
     void rowOrder()
@@ -109,8 +93,7 @@ private slots:
     void fileLines()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, lines);
-        QCOMPARE(splitLines(bytes), lines);
+        QTEST(splitLines(bytes), "lines");
     }
 
     void joinSplitsBack_data()
@@ -128,8 +111,7 @@ private slots:
     {
         QFETCH(QStringList, fields);
         QFETCH(int, columns);
-        QFETCH(QString, line);
-        QCOMPARE(scheduleLine(fields, columns), line);
+        QTEST(scheduleLine(fields, columns), "line");
     }
 
     // what Load reads of a picked file or the start-up file; a refused file gives the box's text
@@ -165,7 +147,7 @@ private slots:
         if (name.endsWith('/'))
             QVERIFY(QDir().mkpath(path));
         else if (!bytes.isNull())
-            write(path, bytes);
+            ledraTest::writeFile(path, bytes);
         const ScheduleRead read = readScheduleFile(path, picked);
         QCOMPARE(read.problem.isEmpty() ? read.text : "error: " + read.problem, outcome.replace("%1", path));
     }
@@ -176,11 +158,11 @@ private slots:
         const QString path = folder.filePath("orvane-swbc-sked.txt");
         const QByteArray bytes = "1110;0000-2359;;USA;KFAB;E;NAm;;;\n";
         QCOMPARE(writeWholeFile(path, bytes), QString());
-        QCOMPARE(contents(path), bytes);
+        QCOMPARE(ledraTest::readFile(path), bytes);
         QCOMPARE(writeWholeFile(path, "1;\n"), QString());
-        QCOMPARE(contents(path), QByteArray("1;\n"));
+        QCOMPARE(ledraTest::readFile(path), QByteArray("1;\n"));
         QCOMPARE(copyWholeFile(path, folder.filePath("copy.bak")), QString());
-        QCOMPARE(contents(folder.filePath("copy.bak")), QByteArray("1;\n"));
+        QCOMPARE(ledraTest::readFile(folder.filePath("copy.bak")), QByteArray("1;\n"));
 
         // failures give the system's reason and leave what was there
         QVERIFY(QDir().mkpath(folder.filePath("taken")));
@@ -188,7 +170,7 @@ private slots:
         QVERIFY(QFileInfo(folder.filePath("taken")).isDir());
         QCOMPARE(writeWholeFile(folder.filePath("missing/file.txt"), bytes), "No such file or directory");
         QCOMPARE(copyWholeFile(folder.filePath("gone.txt"), path), "No such file or directory");
-        QCOMPARE(contents(path), QByteArray("1;\n"));
+        QCOMPARE(ledraTest::readFile(path), QByteArray("1;\n"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), (QStringList{"copy.bak", "orvane-swbc-sked.txt"}));
     }
 };

@@ -29,7 +29,6 @@ private slots:
     void notRegularFileKind()
     {
         QFETCH(QString, name);
-        QFETCH(QString, kind);
         QTemporaryDir folder;
         const QString in = folder.path() + '/';
         QFile file(in + "file");
@@ -39,7 +38,7 @@ private slots:
         QVERIFY(QFile::link(in + "file", in + "link-to-file"));
         QVERIFY(QFile::link(in + "pipe", in + "link-to-pipe"));
         const QString path = name.startsWith('/') || name.isEmpty() ? name : in + name;
-        QCOMPARE(::notRegularFileKind(path), kind);
+        QTEST(::notRegularFileKind(path), "kind");
     }
 };
 

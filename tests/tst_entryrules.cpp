@@ -22,7 +22,6 @@ private slots:
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("outcome"); // the problem, or the stored time range
         QTest::newRow("frequency first") << "" << "" << "x" << "Problem with Frequency\n Cannot Add Item";
-        QTest::newRow("decimal frequency") << "7.5" << "BBC" << "" << "Problem with Frequency\n Cannot Add Item";
         QTest::newRow("empty label before time") << "9650" << "" << "x" << "Problem with Label\n Cannot Add Item";
         QTest::newRow("semicolon") << "9650" << "BBC;WS" << "" << "Problem with Label\n It must not contain \";\"\n Cannot Add Item";
         QTest::newRow("line break") << "9650" << "BBC\rWS" << "" << "Problem with Label\n It must not contain a line break\n Cannot Add Item";

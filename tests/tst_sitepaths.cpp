@@ -45,7 +45,6 @@ private slots:
         QTest::newRow("square") << "JO62" << "52.500° N, 13.000° E";
         QTest::newRow("subsquare") << "JO62qm" << "52.521° N, 13.375° E";
         QTest::newRow("extended square, any case") << " jo62QM12 " << "52.510° N, 13.346° E";
-        QTest::newRow("degrees") << "52.52, 13.40" << "52.520° N, 13.400° E";
         QTest::newRow("degrees south, no space") << "-33.9,18.4" << "33.900° S, 18.400° E";
         QTest::newRow("odd length") << "JO621" << "A locator has 4, 6 or 8 characters";
         QTest::newRow("field beyond R") << "JS62" << "A locator begins with two letters from A to R";
@@ -78,18 +77,15 @@ private slots:
         QTest::newRow("seconds in double quotes") << "Wertachtal 48N05'13\"-10E41'42\"" << true << dms(48, 5, 13)
                                                   << dms(10, 41, 42);
         QTest::newRow("main site, halves apart by a tab") << "Moosbrunn 48N00\t16E28" << true << 48.0 << dms(16, 28);
-        QTest::newRow("text after it") << "Qiqihar 47N02-124E03 (500kW)" << true << dms(47, 2) << dms(124, 3);
         QTest::newRow("several: the first") << "Valparaiso 32S48-71W29 or 33S01'13'-71W38'32'" << true
                                               << -dms(32, 48) << -dms(71, 29);
         QTest::newRow("digits in the name") << "Shijiak (Radio Tirana) (1x100kW = 2x50kW) 41N20-19E33" << true
                                             << dms(41, 20) << dms(19, 33);
-        QTest::newRow("code-like word") << "Oran 7TO 35N46-00W33" << true << dms(35, 46) << -dms(0, 33);
         QTest::newRow("no dash") << "Kabul 34N3269E21" << true << dms(34, 32) << dms(69, 21);
         QTest::newRow("stray spaces") << "Kabul 34 N32 - 69E 21" << true << dms(34, 32) << dms(69, 21);
         QTest::newRow("hemisphere repeated") << "Kabul 34N32-69E21E" << true << dms(34, 32) << dms(69, 21);
         QTest::newRow("impossible minutes, then a good one") << "Kabul 34N75-69E21 or 34N32-69E21" << true
                                                              << dms(34, 32) << dms(69, 21);
-        QTest::newRow("none") << "Unknown site" << false << 0.0 << 0.0;
         QTest::newRow("numbers and compass letters") << "Halls Creek NSW, 50 km NE of Tamsworth" << false << 0.0 << 0.0;
     }
     void sitePosition()
@@ -133,8 +129,6 @@ private slots:
         QTest::newRow("over the pole") << GeoPosition{80, 0} << GeoPosition{80, 180} << 2233.652 << 0.0;
         QTest::newRow("across the date line") << GeoPosition{21.3069, -157.8583} << GeoPosition{dms(6, 58), dms(158, 12)}
                                               << 4981.547 << 258.087;
-        QTest::newRow("Berlin to Nauen, short") << GeoPosition{52.5208333, 13.375} << GeoPosition{dms(52, 38, 55), dms(12, 54, 33)}
-                                                << 34.628 << 294.429;
     }
     void distanceAndBearing()
     {
@@ -156,7 +150,6 @@ private slots:
         QTest::addColumn<QString>("moment");
         QTest::addColumn<GeoPosition>("place");
         QTest::addColumn<double>("elevation");
-        QTest::newRow("Berlin, June afternoon") << "2025-06-16T12:00:00Z" << GeoPosition{52.52, 13.40} << 59.150;
         QTest::newRow("Quito, equinox noon") << "2025-03-20T17:15:00Z" << GeoPosition{-0.18, -78.47} << 88.416;
         QTest::newRow("polar night") << "2024-12-21T12:00:00Z" << GeoPosition{80, 0} << -13.436;
         QTest::newRow("New York, sunset") << "2026-01-10T21:45:00Z" << GeoPosition{40.64, -73.78} << -0.448;
@@ -177,8 +170,6 @@ private slots:
         QTest::addColumn<GeoPosition>("to");
         QTest::addColumn<PathLight>("light");
         QTest::newRow("polar night") << "2024-12-21T12:00:00Z" << GeoPosition{80, 0} << GeoPosition{80, 90} << PathLight::Night;
-        QTest::newRow("June midnight, Berlin to Rome") << "2025-06-16T23:00:00Z" << GeoPosition{52.52, 13.40}
-                                                       << GeoPosition{41.9, 12.5} << PathLight::Night;
         QTest::newRow("noon sun, Quito to Bogota") << "2025-03-20T17:15:00Z" << GeoPosition{-0.18, -78.47}
                                                    << GeoPosition{4.71, -74.07} << PathLight::Day;
         QTest::newRow("across the terminator, Berlin to Tokyo") << "2025-06-16T12:00:00Z" << GeoPosition{52.52, 13.40}

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule's rules without a window: frequency readings, row order, the line format and
-// whole-file reading and writing.
+// whole-file reading (the writing is checked through Save, in tst_schedulesave).
 #include "frequencyreadings.h"
 #include "roworder.h"
 #include "scheduleformat.h"
@@ -143,28 +143,6 @@ private slots:
             ledraTest::writeFile(path, bytes);
         const ScheduleRead read = readScheduleFile(path, picked);
         QCOMPARE(read.problem.isEmpty() ? read.text : "error: " + read.problem, outcome.replace("%1", path));
-    }
-
-    void wholeFileWriting()
-    {
-        QTemporaryDir folder;
-        const QString path = folder.filePath("orvane-swbc-sked.txt");
-        const QByteArray bytes = "1110;0000-2359;;USA;KFAB;E;NAm;;;\n";
-        QCOMPARE(writeWholeFile(path, bytes), QString());
-        QCOMPARE(ledraTest::readFile(path), bytes);
-        QCOMPARE(writeWholeFile(path, "1;\n"), QString());
-        QCOMPARE(ledraTest::readFile(path), QByteArray("1;\n"));
-        QCOMPARE(copyWholeFile(path, folder.filePath("copy.bak")), QString());
-        QCOMPARE(ledraTest::readFile(folder.filePath("copy.bak")), QByteArray("1;\n"));
-
-        // failures give the system's reason and leave what was there
-        QVERIFY(QDir().mkpath(folder.filePath("taken")));
-        QVERIFY(!writeWholeFile(folder.filePath("taken"), bytes).isEmpty());
-        QVERIFY(QFileInfo(folder.filePath("taken")).isDir());
-        QCOMPARE(writeWholeFile(folder.filePath("missing/file.txt"), bytes), "No such file or directory");
-        QCOMPARE(copyWholeFile(folder.filePath("gone.txt"), path), "No such file or directory");
-        QCOMPARE(ledraTest::readFile(path), QByteArray("1;\n"));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), (QStringList{"copy.bak", "orvane-swbc-sked.txt"}));
     }
 };
 

@@ -68,7 +68,6 @@ private slots:
         QTest::newRow("today's") << "sked-b26.csv" << "sked-b26.csv is the winter 2026/27 schedule";
         QTest::newRow("upper case") << "SKED-B99.CSV" << "SKED-B99.CSV is the winter 2099/00 schedule; today is in b26";
         QTest::newRow("no season in the name") << "season.csv" << "";
-        QTest::newRow("a backup") << "sked-b26.bak" << "";
     }
     void note()
     {
@@ -99,7 +98,6 @@ private slots:
     void keepsThePreviousCopyAsBak()
     {
         const QString path = keptSeasonPath("b26");
-        QVERIFY(path.startsWith(ledraTest::homeFolder() + "/.local/share/Morvath/Ledra/seasons/"));
         QVERIFY(QDir().mkpath(seasonFolder()));
         QCOMPARE(keepSeasonFile(path, "first"), QString());
         QVERIFY(!QFile::exists(backupPath(path)));

@@ -134,19 +134,6 @@ private slots:
         QVERIFY(!QDir(seasonFolder()).exists());
     }
 
-    void cancel()
-    {
-        LEDRA_REQUIRE_PRIVATE_NETWORK();
-        ledraTest::ScriptedServer server(ledraTest::httpAnswer("200 OK", "text/csv", seasonBody(100), 20000), true);
-        Download fetch(server.url());
-        fetch.download.setStallTimeout(10000);
-        connect(&fetch.download, &SeasonDownload::progress, &fetch.download, &SeasonDownload::cancel);
-        const SeasonOutcome outcome = fetch.run();
-        QCOMPARE(outcome.message, QString("Update of %1 cancelled").arg(seasonFileName(today)));
-        QCOMPARE(outcome.kind, SeasonOutcome::Cancelled);
-        QVERIFY(!QDir(seasonFolder()).exists());
-    }
-
     // the system's proxy (here http_proxy) carries the request
     void throughTheProxy()
     {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The schedule's rules without a window: frequency readings, row order, the line format and
-// whole-file reading (the writing is checked through Save, in tst_schedulesave).
+// The schedule's rules without a window: frequency readings, row order, reading lines and whole
+// files (the lines and files written are checked through Save, in tst_schedulesave).
 #include "frequencyreadings.h"
 #include "roworder.h"
 #include "scheduleformat.h"
@@ -89,24 +89,6 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QTEST(splitLines(bytes), "lines");
-    }
-
-    void joinSplitsBack_data()
-    {
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<int>("columns");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("orvane") << QStringList{"1110", "0000-2359", "", "USA", "KFAB Omaha, NE", "E", "NAm", "", "3"}
-                                << 9 << "1110;0000-2359;;USA;KFAB Omaha, NE;E;NAm;;3;\n";
-        QTest::newRow("pelkin drops the mode") << QStringList{"1110", "", "", "", "K", "", "", "", "3"} << 8
-                                               << "1110;;;;K;;;;\n";
-        QTest::newRow("short row filled") << QStringList{"1040"} << 9 << "1040;;;;;;;;;\n";
-    }
-    void joinSplitsBack()
-    {
-        QFETCH(QStringList, fields);
-        QFETCH(int, columns);
-        QTEST(scheduleLine(fields, columns), "line");
     }
 
     // what Load reads of a picked file or the start-up file; a refused file gives the box's text

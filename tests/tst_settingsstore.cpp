@@ -18,7 +18,6 @@ private slots:
         QTest::addColumn<QString>("name"); // in a fresh folder holding each kind of thing
         QTest::addColumn<QString>("kind");
         QTest::newRow("missing") << "missing" << "";
-        QTest::newRow("regular file") << "file" << "";
         QTest::newRow("link to a regular file") << "link-to-file" << "";
         QTest::newRow("folder") << "folder" << "a folder";
         QTest::newRow("named pipe") << "pipe" << "a named pipe";

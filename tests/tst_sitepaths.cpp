@@ -83,7 +83,6 @@ private slots:
                                             << dms(41, 20) << dms(19, 33);
         QTest::newRow("no dash") << "Kabul 34N3269E21" << true << dms(34, 32) << dms(69, 21);
         QTest::newRow("stray spaces") << "Kabul 34 N32 - 69E 21" << true << dms(34, 32) << dms(69, 21);
-        QTest::newRow("hemisphere repeated") << "Kabul 34N32-69E21E" << true << dms(34, 32) << dms(69, 21);
         QTest::newRow("impossible minutes, then a good one") << "Kabul 34N75-69E21 or 34N32-69E21" << true
                                                              << dms(34, 32) << dms(69, 21);
         QTest::newRow("numbers and compass letters") << "Halls Creek NSW, 50 km NE of Tamsworth" << false << 0.0 << 0.0;

@@ -137,7 +137,6 @@ private slots:
         QTest::addColumn<QString>("err");
         const QString oldSeason = previousSeason(previous);
         QTest::newRow("none kept") << QStringList() << 2 << "" << line("no season file: name one, or run ledra-sked --update");
-        QTest::newRow("today's") << QStringList{previous, today} << 0 << today << "";
         QTest::newRow("an old one") << QStringList{oldSeason, previous} << 0 << previous
                                     << line(seasonNote("sked-" + previous + ".csv", QDateTime::currentDateTimeUtc()));
     }

@@ -22,30 +22,25 @@ private slots:
     {
         QFETCH(QString, khz);
         QFETCH(QString, mode);
-        QFETCH(QList<QByteArray>, datagrams);
         QList<QByteArray> bytes;
         for (const QString& text : tuneDatagrams(khz, mode))
             bytes.append(datagramBytes(text));
-        QCOMPARE(bytes, datagrams);
+        QTEST(bytes, "datagrams");
     }
 
     void port_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("port");
-        QTest::newRow("a port") << "58083" << 58083;
         QTest::newRow("highest") << "65535" << 65535;
         QTest::newRow("past the range") << "65536" << 58084;
         QTest::newRow("zero") << "0" << 58084;
-        QTest::newRow("negative") << "-1" << 58084;
         QTest::newRow("text") << "abc" << 58084;
-        QTest::newRow("empty") << "" << 58084;
     }
     void port()
     {
         QFETCH(QString, text);
-        QFETCH(int, port);
-        QCOMPARE(int(datagramPort(text)), port);
+        QTEST(int(datagramPort(text)), "port");
     }
 };
 

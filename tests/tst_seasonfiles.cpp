@@ -31,30 +31,19 @@ private slots:
         row("2025-03-30T00:00:00Z", "a25");
         row("2025-10-25T23:59:59Z", "a25");
         row("2025-10-26T00:00:00Z", "b25");
-        row("2025-12-31T23:59:59Z", "b25");
         row("2026-01-01T00:00:00Z", "b25");
-        row("2026-03-28T23:59:59Z", "b25");
-        row("2026-03-29T00:00:00Z", "a26");
         // in local time the Sunday has begun, in UTC not yet
         row("2025-03-30T01:30:00+02:00", "b24");
-        row("2024-02-29T12:00:00Z", "b23");
-        // a month whose last day is the Sunday
+        // a month whose last day is the Sunday; the century
         row("2024-03-30T23:59:59Z", "b23");
         row("2024-03-31T00:00:00Z", "a24");
-        row("2027-10-30T23:59:59Z", "a27");
-        row("2027-10-31T00:00:00Z", "b27");
         row("2000-01-01T00:00:00Z", "b99");
         row("2000-03-26T00:00:00Z", "a00");
-        row("2000-10-29T00:00:00Z", "b00");
-        row("2099-10-24T23:59:59Z", "a99");
-        row("2099-10-25T00:00:00Z", "b99");
-        row("2099-12-31T23:59:59Z", "b99");
     }
     void seasonAtMoment()
     {
         QFETCH(QDateTime, moment);
-        QFETCH(QString, season);
-        QCOMPARE(seasonCodeAt(moment), season);
+        QTEST(seasonCodeAt(moment), "season");
     }
 
     void previous_data()
@@ -68,8 +57,7 @@ private slots:
     void previous()
     {
         QFETCH(QString, season);
-        QFETCH(QString, previous);
-        QCOMPARE(previousSeason(season), previous);
+        QTEST(previousSeason(season), "previous");
     }
 
     void note_data()
@@ -80,45 +68,36 @@ private slots:
         QTest::newRow("today's") << "sked-b26.csv" << "sked-b26.csv is the winter 2026/27 schedule";
         QTest::newRow("upper case") << "SKED-B99.CSV" << "SKED-B99.CSV is the winter 2099/00 schedule; today is in b26";
         QTest::newRow("no season in the name") << "season.csv" << "";
-        QTest::newRow("a backup") << "sked-b26.bak" << "";
     }
     void note()
     {
         QFETCH(QString, fileName);
-        QFETCH(QString, note);
-        QCOMPARE(seasonNote(fileName, utc("2026-12-07T12:00:00Z")), note);
+        QTEST(seasonNote(fileName, utc("2026-12-07T12:00:00Z")), "note");
     }
 
+    // the faults a server makes are checked through the download, in tst_seasondownload
     void bodyChecks_data()
     {
-        QTest::addColumn<QByteArray>("body");
         QTest::addColumn<qint64>("announced");
+        QTest::addColumn<int>("records");
         QTest::addColumn<int>("kept");
         QTest::addColumn<QString>("problem");
-        const QByteArray twenty = ledraTest::seasonBody(20);
-        QTest::newRow("complete") << twenty << qint64(twenty.size()) << 40 << "";
-        QTest::newRow("length not announced") << twenty << qint64(-1) << 0 << "";
-        QTest::newRow("cut short") << twenty.left(100) << qint64(twenty.size()) << 0
-                                   << QString("the answer ended after 100 of %1 bytes").arg(twenty.size());
-        QTest::newRow("web page") << QByteArray("<!DOCTYPE html>\n<p>Moved</p>\n") << qint64(-1) << 0
-                                  << "the answer is not a season schedule: its first line does not begin with \"kHz:\"";
-        QTest::newRow("no record") << ledraTest::seasonBody(0) << qint64(-1) << 0 << "the answer holds no broadcast";
-        QTest::newRow("fewer than half") << twenty << qint64(-1) << 41
+        QTest::newRow("complete, half the kept copy") << qint64(ledraTest::seasonBody(20).size()) << 20 << 40 << "";
+        QTest::newRow("no record") << qint64(-1) << 0 << 0 << "the answer holds no broadcast";
+        QTest::newRow("fewer than half") << qint64(-1) << 20 << 41
                                          << "the answer holds 20 broadcasts, fewer than half of the 41 in the kept copy";
     }
     void bodyChecks()
     {
-        QFETCH(QByteArray, body);
         QFETCH(qint64, announced);
+        QFETCH(int, records);
         QFETCH(int, kept);
-        QFETCH(QString, problem);
-        QCOMPARE(checkSeasonBody(body, announced, kept).problem, problem);
+        QTEST(checkSeasonBody(ledraTest::seasonBody(records), announced, kept).problem, "problem");
     }
 
     void keepsThePreviousCopyAsBak()
     {
         const QString path = keptSeasonPath("b26");
-        QVERIFY(path.startsWith(ledraTest::homeFolder() + "/.local/share/Morvath/Ledra/seasons/"));
         QVERIFY(QDir().mkpath(seasonFolder()));
         QCOMPARE(keepSeasonFile(path, "first"), QString());
         QVERIFY(!QFile::exists(backupPath(path)));
@@ -154,8 +133,7 @@ private slots:
     void dailyCheck()
     {
         QFETCH(QDateTime, last);
-        QFETCH(bool, due);
-        QCOMPARE(dailyCheckDue(last, utc("2026-12-07T12:00:00Z")), due);
+        QTEST(dailyCheckDue(last, utc("2026-12-07T12:00:00Z")), "due");
     }
 };
 

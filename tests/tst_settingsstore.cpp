@@ -18,7 +18,6 @@ private slots:
         QTest::addColumn<QString>("name"); // in a fresh folder holding each kind of thing
         QTest::addColumn<QString>("kind");
         QTest::newRow("missing") << "missing" << "";
-        QTest::newRow("regular file") << "file" << "";
         QTest::newRow("link to a regular file") << "link-to-file" << "";
         QTest::newRow("folder") << "folder" << "a folder";
         QTest::newRow("named pipe") << "pipe" << "a named pipe";
@@ -29,7 +28,6 @@ private slots:
     void notRegularFileKind()
     {
         QFETCH(QString, name);
-        QFETCH(QString, kind);
         QTemporaryDir folder;
         const QString in = folder.path() + '/';
         QFile file(in + "file");
@@ -39,7 +37,7 @@ private slots:
         QVERIFY(QFile::link(in + "file", in + "link-to-file"));
         QVERIFY(QFile::link(in + "pipe", in + "link-to-pipe"));
         const QString path = name.startsWith('/') || name.isEmpty() ? name : in + name;
-        QCOMPARE(::notRegularFileKind(path), kind);
+        QTEST(::notRegularFileKind(path), "kind");
     }
 };
 

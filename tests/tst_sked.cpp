@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bandmappicture.h"
+#include "testenv.h"
 
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,7 +21,7 @@ const QByteArray seasonFile = "kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Ln
 const QByteArray lineOnAir = "9610;1200-1300;Mo-Fr;ROU;Rádio Romania;E,F;ME;g;;\n";
 const QByteArray lineInactive = "11700;1200-1230;;ROU;Radio Romania Int.;A;ME;g;;\n";
 const QByteArray lineRounded = "6090;2300-0100;;D;Short;E;Eu;/OMA-a;;\n";
-const QString skippedWarning = "ledra-sked: FILE: line 5: skipped, fewer than eleven fields\n";
+const QString skippedWarning = "ledra-sked: season.csv: line 5: skipped, fewer than eleven fields\n";
 
 // the longest row of pixels of one colour: where it begins and how long it is
 struct Run
@@ -51,13 +53,6 @@ QString counts(int printed, int rounded)
                    "%1 printed, %2 of them rounded to whole kHz\n").arg(printed).arg(rounded);
 }
 
-QString bookmarkCounts(int printed, int written, int repeats, const QString& program)
-{
-    return QString("ledra-sked: 3 records read, 1 skipped, 0 impossible dates, 1 inactive; %1 printed as %2 "
-                   "bookmarks, %3 left out (same frequency and name), 0 written as AM (a mode %4 lacks)\n")
-        .arg(printed).arg(written).arg(repeats).arg(program);
-}
-
 const QByteArray csvHeader = "kHz;Time;Days;ITU;Station;Lng;Target;Site;P;Start;Stop;Status;Km;Bearing;Path\n";
 
 // statuses that hold at any moment: on the air all day, irregular days, never (31 December but
@@ -68,15 +63,30 @@ const QByteArray statusFile = "kHz:75;\n"
                               "9430;0000-2400;31Dec;GRC;ERT;Gr;Eu;a;;0101;3011\n"
                               "9435;0000-2400;;GRC;ERT;Gr;Eu;a;8;;\n";
 
-QByteArray runSked(const QStringList& arguments, QString& err)
+// ledra-sked run in a folder of its own that holds season.csv and schedule.txt, a schedule file
+struct Sked
 {
-    QProcess sked;
-    sked.start(LEDRA_SKED, arguments);
-    if (!sked.waitForFinished() || sked.exitStatus() != QProcess::NormalExit)
-        return "did not finish";
-    err = QString::fromUtf8(sked.readAllStandardError());
-    return sked.readAllStandardOutput();
-}
+    explicit Sked(const QByteArray& season = seasonFile)
+    {
+        ledraTest::writeFile(folder.filePath("season.csv"), season);
+        ledraTest::writeFile(folder.filePath("schedule.txt"), "9610;1200-1300;;ROU;R;E;ME;;;\n");
+    }
+    int run(const QStringList& arguments)
+    {
+        QProcess sked;
+        sked.setWorkingDirectory(folder.path());
+        sked.start(LEDRA_SKED, arguments);
+        if (!sked.waitForFinished() || sked.exitStatus() != QProcess::NormalExit)
+            return -1;
+        out = sked.readAllStandardOutput();
+        err = QString::fromUtf8(sked.readAllStandardError());
+        return sked.exitCode();
+    }
+
+    QTemporaryDir folder;
+    QByteArray out;
+    QString err;
+};
 
 } // namespace
 
@@ -84,43 +94,31 @@ class TestSked : public QObject
 {
     Q_OBJECT
 private slots:
+    // what each option and format adds; the filters and formats themselves are checked in the core tests
     void run_data()
     {
-        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("options"); // then season.csv, unless they name a file
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("out");
-        QTest::addColumn<QString>("err"); // FILE stands for the season file's path
+        QTest::addColumn<QString>("err");
         QTest::newRow("whole file") << QStringList() << 0 << lineOnAir + lineInactive + lineRounded
                                     << skippedWarning + counts(3, 1);
         QTest::newRow("--at leaves out the inactive record")
             << QStringList{"--at", "2025-06-16T12:00Z"} << 0 << lineOnAir << skippedWarning + counts(1, 0);
-        QTest::newRow("--on-air --at after midnight")
-            << QStringList{"--on-air", "--at", "2025-06-17T00:59"} << 0 << lineRounded << skippedWarning + counts(1, 1);
         QTest::newRow("band, language and find") << QStringList{"--band", "31m", "--language", "F", "--find", "RÁDIO"}
                                                  << 0 << lineOnAir << skippedWarning + counts(1, 0);
         QTest::newRow("khz on the unrounded value") << QStringList{"--khz", "6089.6-7000"} << 0 << QByteArray()
                                                     << skippedWarning + counts(0, 0);
-        QTest::newRow("country and target") << QStringList{"--country", "ROU", "--target", "ME"} << 0
-                                            << lineOnAir + lineInactive << skippedWarning + counts(2, 0);
-        QTest::newRow("csv at a moment") << QStringList{"--format", "csv", "--at", "2025-06-16T12:00Z"} << 0
-                                         << csvHeader + "9610;1200-1300;Mo-Fr;ROU;Rádio Romania;E,F;ME;g;1;;;on air;;;\n"
-                                         << skippedWarning + "ledra-sked: 3 records read, 1 skipped, 0 impossible "
-                                                             "dates, 1 inactive; 1 printed\n";
+        QTest::newRow("country, target, --format lines")
+            << QStringList{"--country", "ROU", "--target", "ME", "--format", "lines"} << 0 << lineOnAir + lineInactive
+            << skippedWarning + counts(2, 0);
         // distances and bearings by Vincenty's formulae; the light by the Astronomical Almanac's sun:
-        // Galbeni in the noon sun, A'Seela (-4.9°) in twilight and Berlin (-10.3°) dark after midnight
-        QTest::newRow("csv from a locator") << QStringList{"--format", "csv", "--from", "JO62qm", "--at", "2025-06-16T12:00Z"}
-                                            << 0 << csvHeader + "9610;1200-1300;Mo-Fr;ROU;Rádio Romania;E,F;ME;g;1;;;"
-                                                                "on air;1153;119;day\n"
-                                            << skippedWarning + "ledra-sked: 3 records read, 1 skipped, 0 impossible "
-                                                                "dates, 1 inactive; 1 printed\n";
-        QTest::newRow("csv from degrees, within") << QStringList{"--format", "csv", "--from", "52.5208,13.375", "--within",
-                                                                 "5188", "--at", "2025-06-17T00:59"}
-                                                  << 0 << csvHeader + "6089.5;2300-0100;;D;Short;E;Eu;/OMA-a;;;;on air;"
-                                                                      "5188;113;mixed\n"
-                                                  << skippedWarning + "ledra-sked: 3 records read, 1 skipped, 0 impossible "
-                                                                      "dates, 1 inactive; 1 printed\n";
-        QTest::newRow("within, its limit included") << QStringList{"--from", "JO62qm", "--within", "1153"} << 0
-                                                    << lineOnAir + lineInactive << skippedWarning + counts(2, 0);
+        // A'Seela (-4.9°) in twilight and Berlin (-10.3°) dark after midnight; Galbeni lies 1153 km from JO62qm
+        QTest::newRow("csv from degrees, --on-air, within its limit")
+            << QStringList{"--format", "csv", "--from", "52.5208,13.375", "--within", "5188", "--on-air", "--at",
+                           "2025-06-17T00:59"}
+            << 0 << csvHeader + "6089.5;2300-0100;;D;Short;E;Eu;/OMA-a;;;;on air;5188;113;mixed\n"
+            << skippedWarning + "ledra-sked: 3 records read, 1 skipped, 0 impossible dates, 1 inactive; 1 printed\n";
         QTest::newRow("within, nearer than every site") << QStringList{"--from", "JO62qm", "--within", "1152"} << 0
                                                         << QByteArray() << skippedWarning + counts(0, 0);
         QTest::newRow("within without from") << QStringList{"--within", "1000"} << 2 << QByteArray()
@@ -130,8 +128,6 @@ private slots:
         QTest::newRow("bad --from") << QStringList{"--from", "JO62qz"} << 2 << QByteArray()
                                     << "ledra-sked: bad value \"JO62qz\" for --from: A locator's fifth and sixth "
                                        "characters are letters from A to X\n";
-        QTest::newRow("--format lines is the default")
-            << QStringList{"--format", "lines", "--country", "D"} << 0 << lineRounded << skippedWarning + counts(1, 1);
         QTest::newRow("unknown format") << QStringList{"--format", "json"} << 2 << QByteArray()
                                         << "ledra-sked: unknown format \"json\" for --format: one of lines, csv, gqrx, "
                                            "sdrpp, kiwi, openwebrx\n";
@@ -141,18 +137,9 @@ private slots:
                                                           "\n"
                                                           "# Frequency ; Name                     ; Modulation          ;  Bandwidth; Tags\n"
                                                           "     6089500; Short                    ; AM                  ;      10000; Ledra\n")
-                                            << skippedWarning + bookmarkCounts(1, 1, 0, "gqrx");
-        QTest::newRow("kiwi, with days and times") << QStringList{"--format", "kiwi"} << 0
-                                                   << QByteArray("Freq kHz;\"Mode\";\"Ident\";\"Notes\";\"Extension\";\"Type\";PB low;PB high;"
-                                                                 "Offset;\"DOW\";Begin;End;Sig bw\n"
-                                                                 "9610;\"AM\";\"Rádio Romania\";\"\";\"\";\"T0\";-4900;4900;0;\"MTWTF__\";1200;1300;0\n"
-                                                                 "11700;\"AM\";\"Radio Romania Int.\";\"\";\"\";\"T0\";-4900;4900;0;\"MTWTFSS\";1200;1230;0\n"
-                                                                 "6089.5;\"AM\";\"Short\";\"\";\"\";\"T0\";-4900;4900;0;\"MTWTFSS\";2300;0100;0\n")
-                                                   << skippedWarning + bookmarkCounts(3, 3, 0, "KiwiSDR");
-        QTest::newRow("openwebrx") << QStringList{"--format", "openwebrx", "--country", "D"} << 0
-                                   << QByteArray("[\n    {\n        \"frequency\": 6089500,\n        \"modulation\": \"am\",\n"
-                                                 "        \"name\": \"Short\"\n    }\n]\n")
-                                   << skippedWarning + bookmarkCounts(1, 1, 0, "OpenWebRX");
+                                            << skippedWarning + "ledra-sked: 3 records read, 1 skipped, 0 impossible dates, "
+                                                                "1 inactive; 1 printed as 1 bookmarks, 0 left out (same "
+                                                                "frequency and name), 0 written as AM (a mode gqrx lacks)\n";
         QTest::newRow("--version") << QStringList{"--version"} << 0 << QByteArray("ledra-sked " LEDRA_VERSION "\n") << "";
         QTest::newRow("bad --at") << QStringList{"--at", "2025-06-16 12:00"} << 2 << QByteArray()
                                   << "ledra-sked: bad value \"2025-06-16 12:00\" for --at: expected YYYY-MM-DDTHH:MM (UTC)\n";
@@ -160,45 +147,20 @@ private slots:
                                    << "ledra-sked: bad value \"7000\" for --khz: expected LOW-HIGH in kHz\n";
         QTest::newRow("unknown option") << QStringList{"--now"} << 2 << QByteArray()
                                         << "ledra-sked: Unknown option 'now'.\n";
-        QTest::newRow("not a season file") << QStringList{"NOTSEASON"} << 2 << QByteArray()
-                                           << "ledra-sked: \"NOTSEASON\" is not a season schedule: its first line "
+        QTest::newRow("not a season file") << QStringList{"schedule.txt"} << 2 << QByteArray()
+                                           << "ledra-sked: \"schedule.txt\" is not a season schedule: its first line "
                                               "does not begin with \"kHz:\"\n";
-        QTest::newRow("missing file") << QStringList{"MISSING"} << 2 << QByteArray()
-                                      << "ledra-sked: cannot read \"MISSING\": No such file or directory\n";
+        QTest::newRow("missing file") << QStringList{"missing.csv"} << 2 << QByteArray()
+                                      << "ledra-sked: cannot read \"missing.csv\": No such file or directory\n";
     }
     void run()
     {
         QFETCH(QStringList, options);
-        QFETCH(int, status);
-        QFETCH(QByteArray, out);
-        QFETCH(QString, err);
-        QTemporaryDir folder;
-        const QString path = folder.filePath("season.csv");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(seasonFile);
-        file.close();
-        QFile notSeason(folder.filePath("schedule.txt"));
-        QVERIFY(notSeason.open(QIODevice::WriteOnly));
-        notSeason.write("9610;1200-1300;;ROU;R;E;ME;;;\n");
-        notSeason.close();
-
-        QStringList arguments = options;
-        if (options.contains("NOTSEASON"))
-            arguments.replaceInStrings("NOTSEASON", notSeason.fileName());
-        else if (options.contains("MISSING"))
-            arguments.replaceInStrings("MISSING", folder.filePath("missing.csv"));
-        else
-            arguments.append(path);
-        QProcess sked;
-        sked.start(LEDRA_SKED, arguments);
-        QVERIFY(sked.waitForFinished());
-        QCOMPARE(sked.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(sked.readAllStandardOutput(), out);
-        QCOMPARE(QString::fromUtf8(sked.readAllStandardError()),
-                 QString(err).replace("FILE", path).replace("NOTSEASON", notSeason.fileName())
-                     .replace("MISSING", folder.filePath("missing.csv")));
-        QCOMPARE(sked.exitCode(), status);
+        const bool namesFile = !options.filter(QRegularExpression("\\.(csv|txt)$")).isEmpty();
+        Sked sked;
+        QTEST(sked.run(namesFile ? options : options + QStringList{"season.csv"}), "status");
+        QTEST(sked.out, "out");
+        QTEST(sked.err, "err");
     }
 
     void map_data()
@@ -207,61 +169,40 @@ private slots:
         QTest::addColumn<QString>("picture"); // in the test's folder
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("err");
-        QTest::addColumn<QSize>("size"); // of the picture written; none when invalid
-        QTest::newRow("default size") << QStringList{"--band", "31m"} << "map.png" << 0 << skippedWarning
-                                      << QSize(1200, 700);
+        QTest::addColumn<QSize>("size"); // of the picture written; 0x0: none
         QTest::newRow("--size") << QStringList{"--band", "31m", "--size", "640x400"} << "map.png" << 0
                                 << skippedWarning << QSize(640, 400);
         QTest::newRow("bad --size") << QStringList{"--size", "640x40"} << "map.png" << 2
                                     << skippedWarning + "ledra-sked: bad value \"640x40\" for --size: expected "
                                                         "WIDTHxHEIGHT, each 100 to 10000\n"
-                                    << QSize();
+                                    << QSize(0, 0);
         QTest::newRow("a folder that is not there")
             << QStringList{"--band", "31m"} << "none/map.png" << 2
-            << skippedWarning + "ledra-map: cannot write \"PICTURE\": No such file or directory\n" << QSize();
+            << skippedWarning + "ledra-map: cannot write \"none/map.png\": No such file or directory\n" << QSize(0, 0);
     }
     void map()
     {
         QFETCH(QStringList, options);
         QFETCH(QString, picture);
-        QFETCH(int, status);
-        QFETCH(QString, err);
         QFETCH(QSize, size);
-        QTemporaryDir folder;
-        const QString path = folder.filePath("season.csv");
-        const QString picturePath = folder.filePath(picture);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(seasonFile);
-        file.close();
-        QProcess sked;
-        sked.start(LEDRA_SKED, options + QStringList{"--map", picturePath, path});
-        QVERIFY(sked.waitForFinished());
-        QCOMPARE(sked.readAllStandardOutput(), QByteArray());
-        QCOMPARE(QString::fromUtf8(sked.readAllStandardError()),
-                 QString(err).replace("FILE", path).replace("PICTURE", picturePath));
-        QCOMPARE(sked.exitCode(), status);
-        if (size.isValid())
-            QCOMPARE(QImage(picturePath).size(), size);
-        else
-            QVERIFY(!QFile::exists(picturePath));
+        Sked sked;
+        QTEST(sked.run(options + QStringList{"--map", picture, "season.csv"}), "status");
+        QCOMPARE(sked.out, QByteArray());
+        QTEST(sked.err, "err");
+        const QString written = sked.folder.filePath(picture);
+        QCOMPARE(QImage(written).size(), size);
+        QCOMPARE(QFile::exists(written), !size.isEmpty());
     }
 
-    // The map of 31m at 0600 on a Monday: an hour at noon to the Middle East, and one from
-    // midnight to Europe; each bar in its region's colour, the noon one twelve hours on.
+    // The map of 31m at 0600 on a Monday, 1200x700 by default: an hour at noon to the Middle
+    // East, and one from midnight to Europe; each bar in its region's colour, the noon one twelve
+    // hours on.
     void mapBarsCarryTheirColours()
     {
-        QTemporaryDir folder;
-        const QString path = folder.filePath("season.csv");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(seasonFile + "9420;0000-0100;;GRC;ERT;Gr;Eu;a;;;\r\n");
-        file.close();
-        QProcess sked;
-        sked.start(LEDRA_SKED, {"--band", "31m", "--at", "2025-06-16T06:00", "--map", folder.filePath("map.png"), path});
-        QVERIFY(sked.waitForFinished());
-        QCOMPARE(sked.exitCode(), 0);
-        const QImage picture(folder.filePath("map.png"));
+        Sked sked(seasonFile + "9420;0000-0100;;GRC;ERT;Gr;Eu;a;;;\r\n");
+        QCOMPARE(sked.run({"--band", "31m", "--at", "2025-06-16T06:00", "--map", "map.png", "season.csv"}), 0);
+        const QImage picture(sked.folder.filePath("map.png"));
+        QCOMPARE(picture.size(), QSize(1200, 700));
         const Run noon = longestRun(picture, regionColour(TargetRegion::MiddleEast));
         const Run midnight = longestRun(picture, regionColour(TargetRegion::Europe));
         QVERIFY2(midnight.length > 30, qPrintable(QString::number(midnight.length)));
@@ -272,19 +213,13 @@ private slots:
 
     void csvStatus()
     {
-        QTemporaryDir folder;
-        const QString path = folder.filePath("status.csv");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(statusFile);
-        file.close();
-        QString err;
-        QCOMPARE(runSked({"--format", "csv", path}, err),
-                 csvHeader + "9420;0000-2400;;GRC;ΕΡΤ;Gr;Eu;a;1;;;on air;;;\n"
-                             "9425;0000-2400;irr;GRC;ERT;Gr;Eu;a;;;;irregular;;;\n"
-                             "9430;0000-2400;31Dec;GRC;ERT;Gr;Eu;a;;0101;3011;off;;;\n"
-                             "9435;0000-2400;;GRC;ERT;Gr;Eu;a;8;;;inactive;;;\n");
-        QCOMPARE(err, "ledra-sked: 4 records read, 0 skipped, 0 impossible dates, 1 inactive; 4 printed\n");
+        Sked sked(statusFile);
+        QCOMPARE(sked.run({"--format", "csv", "season.csv"}), 0);
+        QCOMPARE(sked.out, csvHeader + "9420;0000-2400;;GRC;ΕΡΤ;Gr;Eu;a;1;;;on air;;;\n"
+                                       "9425;0000-2400;irr;GRC;ERT;Gr;Eu;a;;;;irregular;;;\n"
+                                       "9430;0000-2400;31Dec;GRC;ERT;Gr;Eu;a;;0101;3011;off;;;\n"
+                                       "9435;0000-2400;;GRC;ERT;Gr;Eu;a;8;;;inactive;;;\n");
+        QCOMPARE(sked.err, "ledra-sked: 4 records read, 0 skipped, 0 impossible dates, 1 inactive; 4 printed\n");
     }
 };
 

@@ -49,19 +49,22 @@ Rigctld::~Rigctld()
     process.waitForFinished();
 }
 
-QString Rigctld::start()
+QString waitForListener(quint16 port, const QString& name)
 {
-    port = unusedPort();
-    process.start(QStringLiteral("rigctld"), {"-m", "1", "-T", "127.0.0.1", "-t", QString::number(port)});
-    if (!process.waitForStarted())
-        return process.errorString();
     QTcpSocket probe;
     for (int attempt = 0; attempt < 100 && probe.state() != QAbstractSocket::ConnectedState; ++attempt) {
         probe.connectToHost(QHostAddress::LocalHost, port);
         if (!probe.waitForConnected(100))
             QTest::qWait(100);
     }
-    return probe.state() == QAbstractSocket::ConnectedState ? QString() : QStringLiteral("rigctld does not listen");
+    return probe.state() == QAbstractSocket::ConnectedState ? QString() : name + QStringLiteral(" does not listen");
+}
+
+QString Rigctld::start()
+{
+    port = unusedPort();
+    process.start(QStringLiteral("rigctld"), {"-m", "1", "-T", "127.0.0.1", "-t", QString::number(port)});
+    return process.waitForStarted() ? waitForListener(port, QStringLiteral("rigctld")) : process.errorString();
 }
 
 } // namespace ledraTest

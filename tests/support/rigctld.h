@@ -16,6 +16,9 @@ QString address(quint16 port);
 // a TCP port on this host that nothing listens on
 quint16 unusedPort();
 
+// an empty text once something listens on the port, else "<name> does not listen"
+QString waitForListener(quint16 port, const QString& name);
+
 // rigctl's answers through the network model, one a line (for "f m": frequency, then mode)
 QStringList rigctl(quint16 port, const QStringList& commands);
 

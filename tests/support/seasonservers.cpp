@@ -65,15 +65,7 @@ QString Lighttpd::start()
                           .arg(folder.path())
                           .toUtf8());
     process.start(lighttpdProgram(), {"-D", "-f", config});
-    if (!process.waitForStarted())
-        return process.errorString();
-    QTcpSocket probe;
-    for (int attempt = 0; attempt < 100 && probe.state() != QAbstractSocket::ConnectedState; ++attempt) {
-        probe.connectToHost(QHostAddress::LocalHost, port);
-        if (!probe.waitForConnected(100))
-            QTest::qWait(100);
-    }
-    return probe.state() == QAbstractSocket::ConnectedState ? QString() : QStringLiteral("lighttpd does not listen");
+    return process.waitForStarted() ? waitForListener(port, QStringLiteral("lighttpd")) : process.errorString();
 }
 
 void Lighttpd::serve(const QString& name, const QByteArray& bytes)

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule's rules without a window: frequency readings, row order, reading lines and whole
-// files (the lines and files written are checked through Save, in tst_schedulesave).
+// files, and writing whole files (the lines written are checked through Save, in tst_schedulesave).
 #include "frequencyreadings.h"
 #include "roworder.h"
 #include "scheduleformat.h"
@@ -8,6 +8,7 @@
 #include "wholefile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -125,6 +126,28 @@ private slots:
             ledraTest::writeFile(path, bytes);
         const ScheduleRead read = readScheduleFile(path, picked);
         QCOMPARE(read.problem.isEmpty() ? read.text : "error: " + read.problem, outcome.replace("%1", path));
+    }
+
+    void wholeFileWriting()
+    {
+        using ledraTest::readFile;
+        QTemporaryDir folder;
+        const QString path = folder.filePath("orvane-swbc-sked.txt");
+        const QByteArray bytes = "1110;0000-2359;;USA;KFAB;E;NAm;;;\n";
+        QCOMPARE(writeWholeFile(path, bytes), QString());
+        QCOMPARE(writeWholeFile(path, "1;\n"), QString());
+        QCOMPARE(readFile(path), QByteArray("1;\n"));
+        QCOMPARE(copyWholeFile(path, folder.filePath("copy.bak")), QString());
+        QCOMPARE(readFile(folder.filePath("copy.bak")), QByteArray("1;\n"));
+
+        // failures give the system's reason and leave what was there
+        QVERIFY(QDir().mkpath(folder.filePath("taken")));
+        QVERIFY(!writeWholeFile(folder.filePath("taken"), bytes).isEmpty());
+        QVERIFY(QFileInfo(folder.filePath("taken")).isDir());
+        QCOMPARE(writeWholeFile(folder.filePath("missing/file.txt"), bytes), "No such file or directory");
+        QCOMPARE(copyWholeFile(folder.filePath("gone.txt"), path), "No such file or directory");
+        QCOMPARE(readFile(path), QByteArray("1;\n"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), (QStringList{"copy.bak", "orvane-swbc-sked.txt"}));
     }
 };
 

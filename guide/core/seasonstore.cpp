@@ -82,6 +82,7 @@ QUrl seasonFileUrl(const QUrl& base, const QString& season)
     return folder.resolved(QUrl(seasonFileName(season)));
 }
 
+// named in full rather than by the application's name, so that ledra-sked finds the window's copies
 QString seasonFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)

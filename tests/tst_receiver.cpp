@@ -34,6 +34,17 @@ void openReceiverDialog(ledraTest::TestWindow& t, const std::function<void(Recei
     t.window.ui->actionReceiver->trigger();
 }
 
+// one command line straight to rigctld, which answers it with "RPRT 0"
+QByteArray sendLine(quint16 port, const QByteArray& line)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    socket.waitForConnected(3000);
+    socket.write(line + '\n');
+    socket.waitForReadyRead(3000);
+    return socket.readAll();
+}
+
 } // namespace
 
 class TestReceiver : public QObject
@@ -125,6 +136,35 @@ private slots:
         useHamlib(t.window, address(rigPort));
         t.window.ui->go->click();
         QTRY_COMPARE(t.window.statusBar()->currentMessage(), "Tuned to 9420 kHz AM");
+    }
+
+    // rigctld's dummy rig with its mode locked takes the mode command and keeps its mode
+    void modeReadBackDiffers()
+    {
+        rigctl(rigPort, {"M", "USB", "0"});
+        QCOMPARE(sendLine(rigPort, "\\set_lock_mode 1"), "RPRT 0\n");
+        ledraTest::TestWindow t({fields("9420;;;;A;;;;0;")});
+        useHamlib(t.window, address(rigPort));
+        t.selectRows({0});
+        t.window.ui->go->click();
+        QTRY_VERIFY(!t.window.statusBar()->currentMessage().isEmpty());
+        sendLine(rigPort, "\\set_lock_mode 0");
+        QCOMPARE(t.window.statusBar()->currentMessage(), "Tuned to 9420 kHz; the receiver stayed in USB (it did not take AM)");
+        QCOMPARE(t.answerer.shown(), QStringList());
+    }
+
+    // serial rigs take the same road through Hamlib itself
+    void goOnHamlibsOwnDummyRig()
+    {
+        ledraTest::TestWindow t({fields("9420;;;;A;;;;0;")});
+        ReceiverSettings dummy;
+        dummy.hamlib = true;
+        dummy.hamlibModel = 1;
+        t.window.rigLink->setSettings(dummy);
+        t.selectRows({0});
+        t.window.ui->go->click();
+        QTRY_COMPARE(t.window.statusBar()->currentMessage(), "Tuned to 9420 kHz AM");
+        QCOMPARE(t.answerer.shown(), QStringList());
     }
 
     void settingsSurviveRestart()

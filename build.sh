@@ -76,9 +76,11 @@ run_suite() {
         $(sed -n 's/^[0-9]*: SKIP *: \([A-Za-z]*::[A-Za-z_]*([^)]*)\).*/\1/p' "$1/tests-alone.log" | sed 's/::initTestCase()/ (all)/' | sort -u)
 }
 
-# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer; -O1 with line tables
+# only is all their reports need, and compiles in about half the time.
 build_sanitized() {
-    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEDRA_WERROR=ON -DLEDRA_SANITIZE=ON
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEDRA_WERROR=ON -DLEDRA_SANITIZE=ON \
+        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG"
     cmake --build build-asan -j"$(nproc)"
 }
 

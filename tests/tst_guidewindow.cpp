@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -344,6 +345,17 @@ private slots:
         QCOMPARE(t.count(), "0 of 0 broadcasts; skipped \"" + folder + "\": a folder, not a regular file");
         QCOMPARE(t.answerer.shown(), QStringList());
         QVERIFY(QFileInfo(folder).isDir());
+    }
+
+    // long status texts wrap rather than widen the window past a laptop's screen
+    void fitsASmallScreen()
+    {
+        GuideTestWindow t(seasonFile);
+        const QString longText = QString("sked-b26.csv is the winter 2026/27 schedule; ").repeated(8);
+        for (const char* name : {"guideCount", "guideDistance", "guideReceiver", "guideFileInfo"})
+            t.child<QLabel>(name)->setText(longText);
+        t.guide->layout()->activate();
+        QVERIFY2(t.guide->minimumWidth() <= 1100, qPrintable(QString::number(t.guide->minimumWidth())));
     }
 };
 

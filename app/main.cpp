@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "commandline.h"
-#include "mainwindow.h"
+#include "app/commandline.h"
+#include "app/mainwindow.h"
 
 #include <QApplication>
 #include <QLoggingCategory>

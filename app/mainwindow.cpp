@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow.h"
+#include "app/mainwindow.h"
 
-#include "tiptrapper.h"
+#include "app/tiptrapper.h"
 #include "ui_mainwindow.h"
 
 #include <QCoreApplication>

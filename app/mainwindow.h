@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "codes.h"
-#include "sender.h"
+#include "codetables/codes.h"
+#include "radiolink/sender.h"
 
 #include <QList>
 #include <QMainWindow>

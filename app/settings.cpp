@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow.h"
+#include "app/mainwindow.h"
 
-#include "settingsstore.h"
+#include "app/core/settingsstore.h"
 #include "ui_mainwindow.h"
 
 #include <QComboBox>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tiptrapper.h"
+#include "app/tiptrapper.h"
 
 #include <QCoreApplication>
 #include <QEvent>

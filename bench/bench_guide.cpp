@@ -6,17 +6,17 @@
 // file, and a generated band of 1,500 broadcasts, it also times the band map of its busiest
 // band: the whole picture painted, and a filter change in the guide with the map drawn anew.
 // Reads the real season schedules in the shared data folder when present.
-#include "bandmappicture.h"
-#include "bandmapview.h"
-#include "geoposition.h"
-#include "guidemodel.h"
-#include "guidewindow.h"
-#include "listenerlocation.h"
-#include "mainwindow.h"
-#include "onair.h"
-#include "recordpaths.h"
-#include "seasonrecord.h"
-#include "sitepositions.h"
+#include "app/mainwindow.h"
+#include "bandmap/bandmapview.h"
+#include "bandmap/draw/bandmappicture.h"
+#include "geo/core/geoposition.h"
+#include "geo/core/listenerlocation.h"
+#include "geo/core/recordpaths.h"
+#include "geo/core/sitepositions.h"
+#include "guide/guidemodel.h"
+#include "guide/guidewindow.h"
+#include "season/core/onair.h"
+#include "season/core/seasonrecord.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>

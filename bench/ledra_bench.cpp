@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Times the main window's actions on schedules of every size against what plain Qt needs for
 // the same work in the same process, and prints one table. bench/README.md shows how to run it.
-#include "codetable.h"
-#include "mainwindow.h"
-#include "scheduleformat.h"
+#include "app/mainwindow.h"
+#include "codetables/core/codetable.h"
+#include "schedule/core/scheduleformat.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "codes.h"
+#include "codetables/codes.h"
 
-#include "codetable.h"
-#include "mainwindow.h"
+#include "app/mainwindow.h"
+#include "codetables/core/codetable.h"
 #include "ui_mainwindow.h"
 
 #include <QComboBox>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "filepicker.h"
+#include "dialogs/filepicker.h"
 
+#include "dialogs/yesno.h"
 #include "ui_filepicker.h"
-#include "yesno.h"
 
 #include <QDateTime>
 #include <QDir>

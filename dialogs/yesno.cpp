@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "yesno.h"
+#include "dialogs/yesno.h"
 
 #include "ui_yesno.h"
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow.h"
+#include "app/mainwindow.h"
 
-#include "entryrules.h"
-#include "scheduleformat.h"
+#include "editing/core/entryrules.h"
+#include "editing/undocommands.h"
+#include "schedule/core/scheduleformat.h"
 #include "ui_mainwindow.h"
-#include "undocommands.h"
 
 #include <QMessageBox>
 #include <QUndoStack>

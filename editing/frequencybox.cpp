@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow.h"
+#include "app/mainwindow.h"
 
-#include "entryrules.h"
-#include "frequencycolumn.h"
-#include "frequencyreadings.h"
+#include "editing/core/entryrules.h"
+#include "schedule/core/frequencyreadings.h"
+#include "schedule/frequencycolumn.h"
 #include "ui_mainwindow.h"
 
 #include <QItemSelectionModel>

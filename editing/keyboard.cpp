@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow.h"
+#include "app/mainwindow.h"
 
+#include "editing/undocommands.h"
 #include "ui_mainwindow.h"
-#include "undocommands.h"
 
 #include <QShortcut>
 #include <QUndoStack>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "undocommands.h"
+#include "editing/undocommands.h"
 
-#include "mainwindow.h"
-#include "scheduleformat.h"
+#include "app/mainwindow.h"
+#include "schedule/core/scheduleformat.h"
 #include "ui_mainwindow.h"
 
 #include <QItemSelectionModel>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The guide's band map: which band it shows, and its selection kept in step with the table's.
-#include "guidewindow.h"
+#include "guide/guidewindow.h"
 
-#include "bandmapview.h"
-#include "guidemodel.h"
-#include "geoposition.h"
-#include "settingsstore.h"
+#include "app/core/settingsstore.h"
+#include "bandmap/bandmapview.h"
+#include "geo/core/geoposition.h"
+#include "guide/guidemodel.h"
 #include "ui_guidewindow.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "guidewindow.h"
+#include "guide/guidewindow.h"
 
-#include "bookmarkexport.h"
-#include "guidemodel.h"
+#include "bookmarks/bookmarkexport.h"
+#include "guide/guidemodel.h"
 #include "ui_guidewindow.h"
 
 #include <algorithm>

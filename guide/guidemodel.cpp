@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "guidemodel.h"
+#include "guide/guidemodel.h"
 
-#include "onair.h"
+#include "season/core/onair.h"
 
 #include <algorithm>
 #include <cmath>

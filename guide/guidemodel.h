@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "codenames.h"
-#include "recordpaths.h"
-#include "seasonfilter.h"
-#include "seasonrecord.h"
-#include "sitepositions.h"
+#include "geo/core/recordpaths.h"
+#include "geo/core/sitepositions.h"
+#include "season/core/codenames.h"
+#include "season/core/seasonfilter.h"
+#include "season/core/seasonrecord.h"
 
 #include <QAbstractProxyModel>
 #include <QAbstractTableModel>

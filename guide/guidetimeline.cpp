@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "guidetimeline.h"
+#include "guide/guidetimeline.h"
 
 #include <QPainter>
 

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "guidewindow.h"
+#include "guide/guidewindow.h"
 
-#include "guidemodel.h"
-#include "guidetimeline.h"
-#include "listenerlocation.h"
-#include "onair.h"
-#include "receiverfollower.h"
-#include "scheduleformat.h"
-#include "seasoncode.h"
-#include "seasonupdater.h"
-#include "settingsstore.h"
+#include "app/core/settingsstore.h"
+#include "download/seasonupdater.h"
+#include "geo/core/listenerlocation.h"
+#include "guide/guidemodel.h"
+#include "guide/guidetimeline.h"
+#include "guide/receiverfollower.h"
+#include "schedule/core/scheduleformat.h"
+#include "season/core/onair.h"
+#include "season/core/seasoncode.h"
 #include "ui_guidewindow.h"
 
 #include <QComboBox>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "geoposition.h"
-#include "seasonfilter.h"
+#include "geo/core/geoposition.h"
+#include "season/core/seasonfilter.h"
 
 #include <QDateTime>
 #include <QList>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "receiverfollower.h"
+#include "guide/receiverfollower.h"
 
-#include "riglink.h"
-#include "rigtuning.h"
+#include "radiolink/core/rigtuning.h"
+#include "radiolink/riglink.h"
 
 #include <QTimer>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "hamlibrig.h"
+#include "radiolink/hamlibrig.h"
 
-#include "rigmodels.h"
-#include "rigtuning.h"
+#include "radiolink/core/rigtuning.h"
+#include "radiolink/rigmodels.h"
 
 #include <hamlib/rig.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "rigconnection.h"
+#include "radiolink/rigconnection.h"
 
 struct s_rig;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow.h"
+#include "app/mainwindow.h"
 
-#include "udpports.h"
+#include "radiolink/udpports.h"
 
 void MainWindow::on_actionSet_UDP_Ports_triggered()
 {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow.h"
+#include "app/mainwindow.h"
 
-#include "frequencyreadings.h"
-#include "receiverdialog.h"
-#include "riglink.h"
-#include "rigtuning.h"
+#include "radiolink/core/rigtuning.h"
+#include "radiolink/receiverdialog.h"
+#include "radiolink/riglink.h"
+#include "schedule/core/frequencyreadings.h"
 
 #include <QMessageBox>
 #include <QStatusBar>

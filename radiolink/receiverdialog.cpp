@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "receiverdialog.h"
+#include "radiolink/receiverdialog.h"
 
-#include "riglink.h"
-#include "rigmodels.h"
+#include "radiolink/riglink.h"
+#include "radiolink/rigmodels.h"
 #include "ui_receiverdialog.h"
 
 #include <QSortFilterProxyModel>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rigconnection.h"
+#include "radiolink/rigconnection.h"
 
-#include "hamlibrig.h"
-#include "rigctlrig.h"
+#include "radiolink/hamlibrig.h"
+#include "radiolink/rigctlrig.h"
 
 #include <hamlib/rig.h>
 

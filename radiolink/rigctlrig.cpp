@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rigctlrig.h"
+#include "radiolink/rigctlrig.h"
 
-#include "rigtuning.h"
+#include "radiolink/core/rigtuning.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "rigconnection.h"
-#include "rigctl.h"
+#include "radiolink/core/rigctl.h"
+#include "radiolink/rigconnection.h"
 
 #include <QTcpSocket>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "riglink.h"
+#include "radiolink/riglink.h"
 
-#include "rigmodels.h"
-#include "rigworker.h"
+#include "radiolink/rigmodels.h"
+#include "radiolink/rigworker.h"
 
 RigLink::RigLink(QObject* parent)
     : QObject(parent)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "receiversettings.h"
+#include "radiolink/receiversettings.h"
 
 #include <QObject>
 #include <QString>

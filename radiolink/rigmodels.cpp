@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rigmodels.h"
+#include "radiolink/rigmodels.h"
 
 #include <hamlib/rig.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rigworker.h"
+#include "radiolink/rigworker.h"
 
 void RigWorker::useRig(const ReceiverSettings& newSettings)
 {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "rigconnection.h"
-#include "rigtuning.h"
+#include "radiolink/core/rigtuning.h"
+#include "radiolink/rigconnection.h"
 
 #include <QDeadlineTimer>
 #include <QObject>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sender.h"
+#include "radiolink/sender.h"
 
-#include "datagram.h"
-#include "mainwindow.h"
+#include "app/mainwindow.h"
+#include "radiolink/core/datagram.h"
 
 #include <QHostAddress>
 #include <QUdpSocket>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow.h"
+#include "app/mainwindow.h"
 
-#include "datagram.h"
-#include "riglink.h"
+#include "radiolink/core/datagram.h"
+#include "radiolink/riglink.h"
 
 #include <QMessageBox>
 

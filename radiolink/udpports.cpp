@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "udpports.h"
+#include "radiolink/udpports.h"
 
-#include "mainwindow.h"
+#include "app/mainwindow.h"
 #include "ui_udpports.h"
 
 udpports::udpports(QWidget* parent)

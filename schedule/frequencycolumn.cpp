@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frequencycolumn.h"
+#include "schedule/frequencycolumn.h"
 
-#include "frequencyreadings.h"
+#include "schedule/core/frequencyreadings.h"
 
 #include <QTableWidget>
 

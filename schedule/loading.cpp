@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow.h"
+#include "app/mainwindow.h"
 
-#include "scheduleformat.h"
-#include "undocommands.h"
-#include "waitcursor.h"
-#include "wholefile.h"
+#include "editing/undocommands.h"
+#include "schedule/core/scheduleformat.h"
+#include "schedule/core/wholefile.h"
+#include "schedule/waitcursor.h"
 
 #include <QFileInfo>
 #include <QMessageBox>

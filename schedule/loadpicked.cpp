@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow.h"
+#include "app/mainwindow.h"
 
-#include "filepicker.h"
+#include "dialogs/filepicker.h"
 
 bool MainWindow::loadDbFile(QWidget* parent)
 {

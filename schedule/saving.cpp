@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow.h"
+#include "app/mainwindow.h"
 
-#include "frequencycolumn.h"
-#include "frequencyreadings.h"
-#include "roworder.h"
-#include "scheduleformat.h"
-#include "waitcursor.h"
-#include "wholefile.h"
+#include "schedule/core/frequencyreadings.h"
+#include "schedule/core/roworder.h"
+#include "schedule/core/scheduleformat.h"
+#include "schedule/core/wholefile.h"
+#include "schedule/frequencycolumn.h"
+#include "schedule/waitcursor.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>

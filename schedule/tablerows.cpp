@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow.h"
+#include "app/mainwindow.h"
 
-#include "frequencycolumn.h"
-#include "frequencyreadings.h"
-#include "roworder.h"
-#include "scheduleformat.h"
-#include "tableitem.h"
+#include "editing/undocommands.h"
+#include "schedule/core/frequencyreadings.h"
+#include "schedule/core/roworder.h"
+#include "schedule/core/scheduleformat.h"
+#include "schedule/frequencycolumn.h"
+#include "schedule/tableitem.h"
+#include "schedule/waitcursor.h"
 #include "ui_mainwindow.h"
-#include "undocommands.h"
-#include "waitcursor.h"
 
 #include <QHeaderView>
 #include <QSignalBlocker>

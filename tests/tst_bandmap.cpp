@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bandmap.h"
+#include "bandmap/core/bandmap.h"
 
 #include <QTest>
 

@@ -3,9 +3,9 @@
 // drop-down positions, so a row may never move: each code list below is its table's fixed
 // order, and a moved row makes the comparison fail at its position.
 
-#include "codetable.h"
-#include "testenv.h"
-#include "testwindow.h"
+#include "codetables/core/codetable.h"
+#include "tests/support/testenv.h"
+#include "tests/support/testwindow.h"
 
 #include "ui_mainwindow.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The receiver program's datagrams, byte for byte, without a socket.
-#include "datagram.h"
+#include "radiolink/core/datagram.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "commandline.h"
-#include "testenv.h"
-#include "testwindow.h"
-#include "x11display.h"
+#include "app/commandline.h"
+#include "tests/support/testenv.h"
+#include "tests/support/testwindow.h"
+#include "tests/support/x11display.h"
 
 #include <QDir>
 #include <QProcess>

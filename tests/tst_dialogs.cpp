@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "datagramcollector.h"
-#include "filepicker.h"
-#include "testenv.h"
-#include "testwindow.h"
-#include "udpports.h"
+#include "dialogs/filepicker.h"
+#include "dialogs/yesno.h"
+#include "radiolink/udpports.h"
+#include "tests/support/datagramcollector.h"
+#include "tests/support/testenv.h"
+#include "tests/support/testwindow.h"
 #include "ui_filepicker.h"
 #include "ui_mainwindow.h"
 #include "ui_udpports.h"
 #include "ui_yesno.h"
-#include "yesno.h"
 
 #include <QDateTime>
 #include <QDir>

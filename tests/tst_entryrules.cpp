@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Add's checks, the Tx Site cell and the frequency box's target row, without a window.
-#include "entryrules.h"
-#include "frequencyreadings.h"
+#include "editing/core/entryrules.h"
+#include "schedule/core/frequencyreadings.h"
 
 #include <QTest>
 

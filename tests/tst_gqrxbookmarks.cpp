@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "datagramcollector.h"
-#include "gqrx.h"
-#include "gqrxbookmarks.h"
+#include "bookmarks/core/gqrxbookmarks.h"
+#include "tests/support/datagramcollector.h"
+#include "tests/support/gqrx.h"
 
 #include <QDeadlineTimer>
 #include <QFile>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bandmapview.h"
-#include "datagramcollector.h"
-#include "guidemodel.h"
-#include "guidetimeline.h"
-#include "onairdelegate.h"
-#include "rigctld.h"
-#include "testenv.h"
-#include "testwindow.h"
-#include "riglink.h"
+#include "bandmap/bandmapview.h"
+#include "guide/guidemodel.h"
+#include "guide/guidetimeline.h"
+#include "radiolink/riglink.h"
+#include "schedule/onairdelegate.h"
+#include "tests/support/datagramcollector.h"
+#include "tests/support/rigctld.h"
+#include "tests/support/testenv.h"
+#include "tests/support/testwindow.h"
 #include "ui_mainwindow.h"
 
 #include <QCheckBox>

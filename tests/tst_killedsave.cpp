@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "datagramcollector.h"
-#include "testenv.h"
-#include "mainwindow.h"
-#include "modalanswerer.h"
+#include "app/mainwindow.h"
+#include "tests/support/datagramcollector.h"
+#include "tests/support/modalanswerer.h"
+#include "tests/support/testenv.h"
 #include "ui_mainwindow.h"
 
 #include <QProcess>

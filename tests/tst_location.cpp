@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "guidemodel.h"
-#include "locationdialog.h"
-#include "testenv.h"
-#include "testwindow.h"
+#include "geo/locationdialog.h"
+#include "guide/guidemodel.h"
+#include "tests/support/testenv.h"
+#include "tests/support/testwindow.h"
 #include "ui_locationdialog.h"
 #include "ui_mainwindow.h"
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "datagramcollector.h"
-#include "receiverdialog.h"
-#include "riglink.h"
-#include "rigctld.h"
-#include "testenv.h"
-#include "testwindow.h"
+#include "radiolink/receiverdialog.h"
+#include "radiolink/riglink.h"
+#include "tests/support/datagramcollector.h"
+#include "tests/support/rigctld.h"
+#include "tests/support/testenv.h"
+#include "tests/support/testwindow.h"
 #include "ui_mainwindow.h"
 #include "ui_receiverdialog.h"
 

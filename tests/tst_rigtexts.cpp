@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rigctl.h"
-#include "rigtuning.h"
+#include "radiolink/core/rigctl.h"
+#include "radiolink/core/rigtuning.h"
 
 #include <QTest>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule's rules without a window: frequency readings, row order, reading lines and whole
 // files, and writing whole files (the lines written are checked through Save, in tst_schedulesave).
-#include "frequencyreadings.h"
-#include "roworder.h"
-#include "scheduleformat.h"
-#include "testenv.h"
-#include "wholefile.h"
+#include "schedule/core/frequencyreadings.h"
+#include "schedule/core/roworder.h"
+#include "schedule/core/scheduleformat.h"
+#include "schedule/core/wholefile.h"
+#include "tests/support/testenv.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "datagramcollector.h"
-#include "testenv.h"
-#include "testwindow.h"
+#include "tests/support/datagramcollector.h"
+#include "tests/support/testenv.h"
+#include "tests/support/testwindow.h"
 #include "ui_mainwindow.h"
 
 #include <QDir>

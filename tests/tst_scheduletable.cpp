@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "testenv.h"
-#include "testwindow.h"
+#include "tests/support/testenv.h"
+#include "tests/support/testwindow.h"
 #include "ui_mainwindow.h"
 
 

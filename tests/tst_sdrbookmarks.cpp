@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gqrxbookmarks.h"
-#include "sdrbookmarks.h"
+#include "bookmarks/core/gqrxbookmarks.h"
+#include "bookmarks/core/sdrbookmarks.h"
 
 #include <QJsonDocument>
 #include <QTest>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "seasoncode.h"
-#include "seasonservers.h"
-#include "seasonstore.h"
-#include "testenv.h"
+#include "download/core/seasonstore.h"
+#include "season/core/seasoncode.h"
+#include "tests/support/seasonservers.h"
+#include "tests/support/testenv.h"
 
 #include <QDir>
 #include <QTest>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "onair.h"
-#include "scheduleformat.h"
-#include "seasonfilter.h"
-#include "seasonrecord.h"
+#include "schedule/core/scheduleformat.h"
+#include "season/core/onair.h"
+#include "season/core/seasonfilter.h"
+#include "season/core/seasonrecord.h"
 
 #include <QTest>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "datagramcollector.h"
-#include "seasoncode.h"
-#include "seasondownload.h"
-#include "seasonservers.h"
-#include "seasonstore.h"
-#include "testenv.h"
-#include "testwindow.h"
+#include "download/core/seasondownload.h"
+#include "download/core/seasonstore.h"
+#include "season/core/seasoncode.h"
+#include "tests/support/datagramcollector.h"
+#include "tests/support/seasonservers.h"
+#include "tests/support/testenv.h"
+#include "tests/support/testwindow.h"
 #include "ui_mainwindow.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the settings stores and the guide's last file refuse to open, without a window.
-#include "settingsstore.h"
+#include "app/core/settingsstore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "codetable.h"
-#include "geoposition.h"
-#include "recordpaths.h"
-#include "sitepath.h"
-#include "sitepositions.h"
-#include "sunposition.h"
+#include "codetables/core/codetable.h"
+#include "geo/core/geoposition.h"
+#include "geo/core/recordpaths.h"
+#include "geo/core/sitepath.h"
+#include "geo/core/sitepositions.h"
+#include "geo/core/sunposition.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bandmappicture.h"
-#include "testenv.h"
+#include "bandmap/draw/bandmappicture.h"
+#include "tests/support/testenv.h"
 
 #include <QImage>
 #include <QProcess>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ledra-sked --update and ledra-sked without a file, run as a user runs them: the exit status,
 // the printed path and the messages (the download's own faults are checked in tst_seasondownload)
-#include "datagramcollector.h"
-#include "seasoncode.h"
-#include "seasonservers.h"
-#include "testenv.h"
+#include "season/core/seasoncode.h"
+#include "tests/support/datagramcollector.h"
+#include "tests/support/seasonservers.h"
+#include "tests/support/testenv.h"
 
 #include <QDir>
 #include <QProcess>

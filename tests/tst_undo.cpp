@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "datagramcollector.h"
-#include "guidewindow.h"
-#include "testenv.h"
-#include "testwindow.h"
+#include "guide/guidewindow.h"
+#include "tests/support/datagramcollector.h"
+#include "tests/support/testenv.h"
+#include "tests/support/testwindow.h"
 #include "ui_mainwindow.h"
 
 #include <QUndoStack>

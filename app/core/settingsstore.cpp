@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settingsstore.h"
+#include "app/core/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QFile>

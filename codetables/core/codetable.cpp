@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "codetable.h"
+#include "codetables/core/codetable.h"
 
 #include <QFile>
 #include <QTextStream>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "entryrules.h"
+#include "editing/core/entryrules.h"
 
-#include "frequencyreadings.h"
+#include "schedule/core/frequencyreadings.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "datagram.h"
+#include "radiolink/core/datagram.h"
 
 namespace {
 const quint16 fallbackPort = 58084;

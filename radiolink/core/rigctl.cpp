@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rigctl.h"
+#include "radiolink/core/rigctl.h"
 
 #include <QList>
 

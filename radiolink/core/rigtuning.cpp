@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rigtuning.h"
+#include "radiolink/core/rigtuning.h"
 
 #include <QStringList>
 

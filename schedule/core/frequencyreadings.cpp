@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frequencyreadings.h"
+#include "schedule/core/frequencyreadings.h"
 
 #include <QString>
 

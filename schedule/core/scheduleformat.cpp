@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scheduleformat.h"
+#include "schedule/core/scheduleformat.h"
 
 #include <QStringDecoder>
 

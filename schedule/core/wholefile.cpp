@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wholefile.h"
+#include "schedule/core/wholefile.h"
 
-#include "scheduleformat.h"
+#include "schedule/core/scheduleformat.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a schedule file: through the line format's split and join, and through the
 // file reader as a picked file. Aborts when a line does not come back as it went in.
-#include "frequencyreadings.h"
-#include "scheduleformat.h"
-#include "wholefile.h"
+#include "schedule/core/frequencyreadings.h"
+#include "schedule/core/scheduleformat.h"
+#include "schedule/core/wholefile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,10 +2,10 @@
 // Arbitrary bytes as a season schedule: read, converted to schedule lines and asked whether and
 // how long each record is on the air. Aborts when a converted line does not split back into
 // its fields, or an inactive record or one with no minutes left counts as on the air.
-#include "onair.h"
-#include "scheduleformat.h"
-#include "seasonfilter.h"
-#include "seasonrecord.h"
+#include "schedule/core/scheduleformat.h"
+#include "season/core/onair.h"
+#include "season/core/seasonfilter.h"
+#include "season/core/seasonrecord.h"
 
 #include <QDateTime>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One session as a user has it, for memcheck.sh: start on a first run, add an entry, delete
 // one, sort, save and quit. Exits with 1 when the saved schedule is not the expected one.
-#include "mainwindow.h"
-#include "modalanswerer.h"
+#include "app/mainwindow.h"
+#include "tests/support/modalanswerer.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>

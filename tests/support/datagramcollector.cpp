@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "datagramcollector.h"
+#include "tests/support/datagramcollector.h"
 
 #include <QElapsedTimer>
 #include <QNetworkDatagram>

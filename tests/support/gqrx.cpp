@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gqrx.h"
+#include "tests/support/gqrx.h"
 
-#include "rigctld.h"
+#include "tests/support/rigctld.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "modalanswerer.h"
+#include "tests/support/modalanswerer.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rigctld.h"
+#include "tests/support/rigctld.h"
 
-#include "mainwindow.h"
-#include "riglink.h"
+#include "app/mainwindow.h"
+#include "radiolink/riglink.h"
 
 #include <QStandardPaths>
 #include <QTcpServer>

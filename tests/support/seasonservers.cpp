@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "seasonservers.h"
+#include "tests/support/seasonservers.h"
 
-#include "rigctld.h"
-#include "testenv.h"
+#include "tests/support/rigctld.h"
+#include "tests/support/testenv.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "testenv.h"
+#include "tests/support/testenv.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "testwindow.h"
+#include "tests/support/testwindow.h"
 
-#include "tableitem.h"
-#include "testenv.h"
+#include "schedule/tableitem.h"
+#include "tests/support/testenv.h"
 #include "ui_mainwindow.h"
 
 #include <QItemSelectionModel>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "guidewindow.h"
-#include "mainwindow.h"
-#include "modalanswerer.h"
+#include "app/mainwindow.h"
+#include "guide/guidewindow.h"
+#include "tests/support/modalanswerer.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "x11display.h"
+#include "tests/support/x11display.h"
 
 #include <QDeadlineTimer>
 #include <QStandardPaths>

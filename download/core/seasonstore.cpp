@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "download/core/seasonstore.h"
+
+#include "season/core/seasoncode.h"
+#include "season/core/seasonrecord.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+const char* const seasonBaseUrlKey = "seasonBaseUrl";
+const char* const seasonAutoUpdateKey = "seasonAutoUpdate";
+const char* const seasonLastCheckKey = "seasonLastCheck";
+
+namespace {
+
+const char* const publisherFolder = "http://www.eibispace.de/dx/";
+
+QString validatorKey(const QString& season, const char* name)
+{
+    return QStringLiteral("seasonValidators/%1/%2").arg(season, QLatin1String(name));
+}
+
+QString systemReason()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+QString writeAll(QFile& file, const QByteArray& bytes)
+{
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0)
+            return file.errorString();
+        written += count;
+    }
+    if (!file.flush())
+        return file.errorString();
+    return ::fsync(file.handle()) == 0 ? QString() : systemReason();
+}
+
+bool renamed(const QString& from, const QString& to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+} // namespace
+
+SettingsStore guideStore()
+{
+    return SettingsStore(QStringLiteral("Ledra-guide"));
+}
+
+QUrl storedSeasonBaseUrl()
+{
+    return QUrl(guideStore().value(QLatin1String(seasonBaseUrlKey), QLatin1String(publisherFolder)).toString());
+}
+
+void storeSeasonBaseUrl(const QUrl& base)
+{
+    guideStore().setValue(QLatin1String(seasonBaseUrlKey),
+                          base.isEmpty() ? QLatin1String(publisherFolder) : base.toString());
+}
+
+bool isDownloadAddress(const QUrl& url)
+{
+    return url.isValid() && !url.host().isEmpty()
+           && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
+}
+
+QUrl seasonFileUrl(const QUrl& base, const QString& season)
+{
+    QUrl folder = base;
+    if (!folder.path().endsWith(QLatin1Char('/')))
+        folder.setPath(folder.path() + QLatin1Char('/'));
+    return folder.resolved(QUrl(seasonFileName(season)));
+}
+
+// named in full rather than by the application's name, so that ledra-sked finds the window's copies
+QString seasonFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+           + QStringLiteral("/Morvath/Ledra/seasons");
+}
+
+QString keptSeasonPath(const QString& season)
+{
+    return seasonFolder() + QLatin1Char('/') + seasonFileName(season);
+}
+
+QString backupPath(const QString& keptPath)
+{
+    QString path = keptPath;
+    return path.replace(path.size() - 4, 4, QStringLiteral(".bak"));
+}
+
+QString newestKeptSeasonFile()
+{
+    QString newest;
+    const QStringList names = QDir(seasonFolder()).entryList({QStringLiteral("sked-*.csv")}, QDir::Files);
+    for (const QString& name : names) {
+        const QString season = seasonOfFileName(name);
+        if (!season.isEmpty() && (newest.isEmpty() || laterSeason(season, seasonOfFileName(newest))))
+            newest = name;
+    }
+    return newest.isEmpty() ? QString() : seasonFolder() + QLatin1Char('/') + newest;
+}
+
+SeasonValidators storedValidators(const QString& season)
+{
+    const SettingsStore store = guideStore();
+    return {store.value(validatorKey(season, "etag")).toString().toLatin1(),
+            store.value(validatorKey(season, "lastModified")).toString().toLatin1()};
+}
+
+void storeValidators(const QString& season, const SeasonValidators& validators)
+{
+    SettingsStore store = guideStore();
+    store.setValue(validatorKey(season, "etag"), QString::fromLatin1(validators.etag));
+    store.setValue(validatorKey(season, "lastModified"), QString::fromLatin1(validators.lastModified));
+}
+
+BodyCheck checkSeasonBody(const QByteArray& body, qint64 announcedLength, int keptRecords)
+{
+    if (announcedLength >= 0 && body.size() < announcedLength)
+        return {QStringLiteral("the answer ended after %1 of %2 bytes").arg(body.size()).arg(announcedLength), 0};
+    const SeasonFile season = parseSeasonFile(body);
+    const int records = int(season.records.size());
+    if (!season.recognised)
+        return {QStringLiteral("the answer is not a season schedule: its first line does not begin with \"kHz:\""), 0};
+    if (records == 0)
+        return {QStringLiteral("the answer holds no broadcast"), 0};
+    if (records * 2 < keptRecords)
+        return {QStringLiteral("the answer holds %1 broadcasts, fewer than half of the %2 in the kept copy")
+                    .arg(records)
+                    .arg(keptRecords),
+                records};
+    return {QString(), records};
+}
+
+int keptRecordCount(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    return int(parseSeasonFile(file.readAll()).records.size());
+}
+
+QString keepSeasonFile(const QString& path, const QByteArray& bytes)
+{
+    QTemporaryFile incoming(path + QStringLiteral(".XXXXXX"));
+    if (!incoming.open())
+        return incoming.errorString();
+    // as readable as a file the user saved, not private as temporary files are
+    incoming.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                            | QFileDevice::ReadOther);
+    const QString problem = writeAll(incoming, bytes);
+    if (!problem.isEmpty())
+        return problem;
+    const QString backup = backupPath(path);
+    const bool hadCopy = QFile::exists(path);
+    if (hadCopy && !renamed(path, backup))
+        return systemReason();
+    if (!renamed(incoming.fileName(), path)) {
+        const QString reason = systemReason();
+        if (hadCopy)
+            renamed(backup, path);
+        return reason;
+    }
+    incoming.setAutoRemove(false);
+    return QString();
+}
+
+bool dailyCheckDue(const QDateTime& lastCheck, const QDateTime& now)
+{
+    const qint64 day = 24 * 60 * 60;
+    return !lastCheck.isValid() || lastCheck > now || lastCheck.secsTo(now) >= day;
+}

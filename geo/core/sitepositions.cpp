@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "geo/core/sitepositions.h"
+
+#include "season/core/codenames.h"
+
+namespace {
+
+// longer than any site code: the row of a country's main site
+bool isMainSiteRow(const QString& code)
+{
+    return code.size() > 2;
+}
+
+QString siteKey(QStringView country, QStringView code)
+{
+    return country.toString().append(QLatin1Char(' ')).append(code);
+}
+
+std::optional<GeoPosition> found(const QHash<QString, GeoPosition>& positions, const QString& key)
+{
+    const auto at = positions.constFind(key);
+    return at == positions.cend() ? std::nullopt : std::optional<GeoPosition>(*at);
+}
+
+} // namespace
+
+QString siteRowText(const QString& code, const QString& text)
+{
+    return isMainSiteRow(code) ? code + QLatin1Char('\t') + text : text;
+}
+
+SitePositions::SitePositions()
+{
+    for (const SiteRow& row : transmitterSiteRows()) {
+        const std::optional<GeoPosition> position = sitePosition(siteRowText(row.code, row.text));
+        QHash<QString, GeoPosition>& positions = isMainSiteRow(row.code) ? mainSites : sites;
+        const QString key = isMainSiteRow(row.code) ? row.country : siteKey(row.country, row.code);
+        // a code given twice is named after its last row, as CodeNames names it
+        if (position)
+            positions.insert(key, *position);
+        else
+            positions.remove(key);
+    }
+}
+
+std::optional<GeoPosition> SitePositions::of(QStringView remarks, QStringView country) const
+{
+    if (remarks.isEmpty())
+        return found(mainSites, country.toString());
+    if (!remarks.startsWith(QLatin1Char('/')))
+        return found(sites, siteKey(country, remarks));
+    const qsizetype dash = remarks.indexOf(QLatin1Char('-'));
+    if (dash < 0)
+        return found(mainSites, remarks.mid(1).toString());
+    return found(sites, siteKey(remarks.mid(1, dash - 1), remarks.mid(dash + 1)));
+}

@@ -1,0 +1,276 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "season/core/seasonrecord.h"
+
+#include "schedule/core/scheduleformat.h"
+
+#include <QDate>
+
+#include <cmath>
+
+namespace {
+
+const char* const dayNames[] = {"Mo", "Tu", "We", "Th", "Fr", "Sa", "Su"};
+const char* const monthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+const quint8 everyDay = 0x7f;
+
+bool isDigits(QStringView text)
+{
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+// Minutes of the day from "HHMM"; -1 when unreadable. 2400 is allowed here, the caller decides.
+int minutesOf(QStringView hhmm)
+{
+    if (hhmm.size() != 4 || !isDigits(hhmm))
+        return -1;
+    const int hours = hhmm.left(2).toInt();
+    const int minutes = hhmm.mid(2).toInt();
+    if (minutes > 59 || hours > 24 || (hours == 24 && minutes != 0))
+        return -1;
+    return hours * 60 + minutes;
+}
+
+int dayIndex(QStringView name)
+{
+    for (int day = 0; day < 7; ++day) {
+        if (name == QLatin1String(dayNames[day]))
+            return day;
+    }
+    return -1;
+}
+
+// month * 100 + day when it is a day of some year (29 February included), else impossibleDate
+int validDate(int month, int day)
+{
+    return QDate(2000, month, day).isValid() ? month * 100 + day : impossibleDate;
+}
+
+// "12Apr" as month * 100 + day, or -1 when the item is no date
+int dateItem(QStringView item)
+{
+    if (item.size() < 4 || item.size() > 5)
+        return -1;
+    const QStringView digits = item.left(item.size() - 3);
+    if (!isDigits(digits))
+        return -1;
+    for (int month = 0; month < 12; ++month) {
+        if (item.right(3) == QLatin1String(monthNames[month])) {
+            const int date = validDate(month + 1, digits.toInt());
+            return date == impossibleDate ? -1 : date;
+        }
+    }
+    return -1;
+}
+
+// Adds one days item to the rule; false when the item is none of the forms the rules read.
+bool addDaysItem(QStringView item, DayRule& rule)
+{
+    if (item == QLatin1String("USB") || item == QLatin1String("LSB")) {
+        rule.weekdays = everyDay;
+        rule.mode = item == QLatin1String("USB") ? QStringLiteral("3") : QStringLiteral("4");
+        return true;
+    }
+    if (isDigits(item)) {
+        for (QChar c : item) {
+            if (c < QLatin1Char('1') || c > QLatin1Char('7'))
+                return false;
+            rule.weekdays |= quint8(1u << (c.unicode() - '1'));
+        }
+        return true;
+    }
+    if (item.size() == 5 && item.at(2) == QLatin1Char('-')) {
+        const int first = dayIndex(item.left(2));
+        const int last = dayIndex(item.mid(3));
+        if (first < 0 || last < 0)
+            return false;
+        for (int day = first;; day = (day + 1) % 7) {
+            rule.weekdays |= quint8(1u << day);
+            if (day == last)
+                break;
+        }
+        return true;
+    }
+    const int date = dateItem(item);
+    if (date > 0) {
+        rule.dates.append(date);
+        return true;
+    }
+    if (item.isEmpty() || item.size() % 2 != 0)
+        return false;
+    quint8 run = 0;
+    for (int at = 0; at < item.size(); at += 2) {
+        const int day = dayIndex(item.mid(at, 2));
+        if (day < 0)
+            return false;
+        run |= quint8(1u << day);
+    }
+    rule.weekdays |= run;
+    return true;
+}
+
+QStringView withoutTag(QStringView text)
+{
+    const qsizetype bracket = text.indexOf(QLatin1Char('['));
+    return (bracket < 0 ? text : text.left(bracket)).trimmed();
+}
+
+// the spans of the first eleven fields; false when the line has fewer
+bool splitFields(const QString& line, FieldSpan* spans)
+{
+    int from = 0;
+    for (int field = 0; field < seasonFieldCount; ++field) {
+        if (from > line.size())
+            return false;
+        qsizetype end = line.indexOf(QLatin1Char(';'), from);
+        if (end < 0)
+            end = line.size();
+        spans[field] = {from, int(end - from)};
+        from = int(end) + 1;
+    }
+    return true;
+}
+
+QString lineNote(int line, const QString& what)
+{
+    return QStringLiteral("line %1: %2").arg(line).arg(what);
+}
+
+} // namespace
+
+bool parseTimeRange(QStringView text, AirTimes& times)
+{
+    const QStringView range = text.trimmed();
+    if (range.size() != 9 || range.at(4) != QLatin1Char('-'))
+        return false;
+    const int start = minutesOf(range.left(4));
+    const int end = minutesOf(range.mid(5));
+    if (start < 0 || start >= 24 * 60 || end < 0)
+        return false;
+    times.start = start;
+    times.end = end;
+    return true;
+}
+
+DayRule parseDays(QStringView text)
+{
+    DayRule rule;
+    const QStringView days = text.trimmed();
+    if (days.isEmpty()) {
+        rule.weekdays = everyDay;
+        return rule;
+    }
+    for (QStringView item : days.tokenize(QLatin1Char(','))) {
+        if (!addDaysItem(item.trimmed(), rule))
+            rule.irregular = true;
+    }
+    return rule;
+}
+
+int parseDayMonth(QStringView text)
+{
+    const QStringView date = withoutTag(text);
+    if (date.isEmpty())
+        return noDate;
+    if (date.size() != 4 || !isDigits(date))
+        return impossibleDate;
+    return validDate(date.mid(2).toInt(), date.left(2).toInt());
+}
+
+namespace {
+const double highestKhz = 300e6;
+}
+
+SeasonFile parseSeasonFile(const QByteArray& bytes)
+{
+    SeasonFile file;
+    const QString text = decodeScheduleText(bytes);
+    const QList<QStringView> lines = scheduleLines(text);
+    if (lines.isEmpty() || !lines.first().startsWith(QLatin1String("kHz:")))
+        return file;
+    file.recognised = true;
+    file.records.reserve(lines.size());
+    for (int index = 1; index < lines.size(); ++index) {
+        const QStringView line = lines.at(index);
+        if (line.trimmed().isEmpty())
+            continue;
+        const int lineNumber = index + 1;
+        // built in its place, and taken back when the line is skipped
+        SeasonRecord& record = file.records.emplaceBack();
+        const auto skip = [&](const QString& reason) {
+            ++file.skipped;
+            file.warnings.append(lineNote(lineNumber, QStringLiteral("skipped, ") + reason));
+            file.records.removeLast();
+        };
+        record.line = line.toString();
+        if (!splitFields(record.line, record.spans)) {
+            skip(QStringLiteral("fewer than eleven fields"));
+            continue;
+        }
+        bool readable = false;
+        record.khz = record.field(KhzField).trimmed().toDouble(&readable);
+        // above any radio frequency a number is a typing error, and it would not round to whole kHz
+        if (!readable || !(record.khz > 0 && record.khz <= highestKhz)) {
+            skip(QStringLiteral("unreadable frequency \"%1\"").arg(record.field(KhzField).toString()));
+            continue;
+        }
+        if (!parseTimeRange(record.field(TimeField), record.times)) {
+            skip(QStringLiteral("unreadable time \"%1\"").arg(record.field(TimeField).toString()));
+            continue;
+        }
+        const auto readDate = [&](SeasonField which) {
+            const int date = parseDayMonth(record.field(which));
+            if (date == impossibleDate) {
+                ++file.impossibleDates;
+                file.warnings.append(lineNote(lineNumber, QStringLiteral("impossible date \"%1\" applies no limit")
+                                                              .arg(record.field(which).toString())));
+            }
+            return date;
+        };
+        record.times.days = parseDays(record.field(DaysField));
+        record.startDate = readDate(StartField);
+        record.stopDate = readDate(StopField);
+        record.inactive = record.field(PersistenceField).trimmed() == QLatin1String("8");
+        record.foldedStation = record.field(StationField).toString().toCaseFolded();
+    }
+    return file;
+}
+
+bool SeasonRecord::hasLanguage(QStringView code) const
+{
+    for (QStringView language : field(LanguageField).tokenize(QLatin1Char(','))) {
+        if (language == code)
+            return true;
+    }
+    return false;
+}
+
+QString roundedKhz(double khz)
+{
+    return QString::number(qint64(std::floor(khz + 0.5)));
+}
+
+bool isWholeKhz(double khz)
+{
+    return std::floor(khz) == khz;
+}
+
+QStringList scheduleFields(const SeasonRecord& record)
+{
+    QStringList fields{roundedKhz(record.khz)};
+    for (SeasonField field : {TimeField, DaysField, CountryField, StationField, LanguageField, TargetField, SiteField})
+        fields.append(record.field(field).toString());
+    fields.append(record.times.days.mode);
+    return fields;
+}
+
+QString notSeasonScheduleText(const QString& path)
+{
+    return QStringLiteral("\"%1\" is not a season schedule: its first line does not begin with \"kHz:\"").arg(path);
+}

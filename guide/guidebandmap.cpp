@@ -49,8 +49,11 @@ void GuideWindow::chooseMapBand()
     const QModelIndex current = ui->guideTable->selectionModel()->currentIndex();
     if (band.isEmpty() && current.isValid())
         band = bandOf(model->record(filtered->sourceRow(current.row())).khz);
-    if (!band.isEmpty())
-        ui->guideBandMap->setBand(band);
+    if (band.isEmpty())
+        return;
+    ui->guideBandMap->setBand(band);
+    if (!mapBandShown)
+        shareWidth(true);
 }
 
 void GuideWindow::showSelectionOnMap()

@@ -21,6 +21,25 @@ QString shortName(const QString& text)
     return text.left(end);
 }
 
+bool sameRanges(const QList<KhzRange>& first, const QList<KhzRange>& second)
+{
+    return std::equal(first.begin(), first.end(), second.begin(), second.end(),
+                      [](const KhzRange& one, const KhzRange& other) { return one.low == other.low && one.high == other.high; });
+}
+
+bool sameMoment(const AirMoment& first, const AirMoment& second)
+{
+    return first.minute == second.minute && first.weekday == second.weekday && first.monthDay == second.monthDay
+           && first.weekdayBefore == second.weekdayBefore && first.monthDayBefore == second.monthDayBefore;
+}
+
+bool sameApartFromFind(const SeasonFilter& first, const SeasonFilter& second)
+{
+    return first.atMoment == second.atMoment && (!first.atMoment || sameMoment(first.moment, second.moment))
+           && sameRanges(first.ranges, second.ranges) && first.language == second.language
+           && first.target == second.target && first.country == second.country && first.withinKm == second.withinKm;
+}
+
 PathField pathFieldOf(int column)
 {
     return column == KmColumn ? PathField::Km : column == BearingColumn ? PathField::Bearing : PathField::Light;
@@ -154,6 +173,7 @@ GuideFilterModel::GuideFilterModel(GuideModel* source, QObject* parent)
     setSourceModel(source);
     connect(source, &QAbstractItemModel::modelReset, this, &GuideFilterModel::sourceReset);
     connect(source, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& from, const QModelIndex& to) {
+        shownCurrent = false;
         if (!shown.empty())
             emit dataChanged(index(0, from.column()), index(int(shown.size()) - 1, to.column()));
     });
@@ -162,14 +182,34 @@ GuideFilterModel::GuideFilterModel(GuideModel* source, QObject* parent)
 
 void GuideFilterModel::setFilter(const SeasonFilter& filter, double nearestKhz)
 {
+    // a longer text finds only among the rows the shorter one found, in the same order
+    const bool narrowing = shownCurrent && nearestKhz == nearest && sameApartFromFind(filter, current)
+                           && filter.foldedFind.size() > current.foldedFind.size()
+                           && filter.foldedFind.contains(current.foldedFind);
     current = filter;
     nearest = nearestKhz;
-    refilter();
+    if (narrowing)
+        narrow();
+    else
+        refilter();
 }
 
 void GuideFilterModel::sourceReset()
 {
-    order.resize(size_t(guide->records().size()));
+    const QList<SeasonRecord>& records = guide->records();
+    stations.clear();
+    stationStart.clear();
+    stationStart.reserve(size_t(records.size()) + 1);
+    qsizetype length = 0;
+    for (const SeasonRecord& record : records)
+        length += record.foldedStation().size() + 1;
+    stations.reserve(length);
+    for (const SeasonRecord& record : records) {
+        stationStart.push_back(stations.size());
+        stations.append(record.foldedStation()).append(QLatin1Char('\n'));
+    }
+    stationStart.push_back(stations.size());
+    order.resize(size_t(records.size()));
     std::iota(order.begin(), order.end(), 0);
     if (sortColumn >= 0)
         sort(sortColumn, sortOrder);
@@ -177,14 +217,41 @@ void GuideFilterModel::sourceReset()
         refilter();
 }
 
+QStringView GuideFilterModel::foldedStation(int row) const
+{
+    const qsizetype from = stationStart[size_t(row)];
+    return QStringView(stations).mid(from, stationStart[size_t(row) + 1] - 1 - from);
+}
+
+// One search through all names at once; after a hit the search goes on at the next row's name.
+std::vector<char> GuideFilterModel::rowsFinding(QStringView foldedFind) const
+{
+    std::vector<char> found(order.size(), 0);
+    // no name holds a line feed, and the search must not find one between two names
+    if (foldedFind.contains(QLatin1Char('\n')))
+        return found;
+    const QStringView names(stations);
+    size_t row = 0;
+    for (qsizetype at = names.indexOf(foldedFind); at >= 0; at = names.indexOf(foldedFind, at)) {
+        while (stationStart[row + 1] <= at)
+            ++row;
+        found[row] = 1;
+        at = stationStart[row + 1];
+    }
+    return found;
+}
+
 void GuideFilterModel::refilter()
 {
     const QList<SeasonRecord>& records = guide->records();
+    SeasonFilter others = current;
+    others.foldedFind.clear();
+    const std::vector<char> found = current.foldedFind.isEmpty() ? std::vector<char>() : rowsFinding(current.foldedFind);
     beginResetModel();
+    const std::vector<int> before = std::move(shown);
     shown.clear();
-    rowOf.assign(size_t(records.size()), -1);
     for (int row : order) {
-        if (matches(records.at(row), current))
+        if ((found.empty() || found[size_t(row)]) && matches(records.at(row), others))
             shown.push_back(row);
     }
     // only the few rows left are sorted, so following a receiver stays cheap on a long file
@@ -193,9 +260,32 @@ void GuideFilterModel::refilter()
             return std::abs(records.at(first).khz - nearest) < std::abs(records.at(second).khz - nearest);
         });
     }
+    placeShown(before);
+    endResetModel();
+}
+
+void GuideFilterModel::narrow()
+{
+    beginResetModel();
+    const std::vector<int> before = shown;
+    shown.erase(std::remove_if(shown.begin(), shown.end(),
+                               [this](int row) { return !foldedStation(row).contains(current.foldedFind); }),
+                shown.end());
+    placeShown(before);
+    endResetModel();
+}
+
+void GuideFilterModel::placeShown(const std::vector<int>& before)
+{
+    if (rowOf.size() != order.size())
+        rowOf.assign(order.size(), -1);
+    for (int row : before) {
+        if (size_t(row) < rowOf.size())
+            rowOf[size_t(row)] = -1;
+    }
     for (size_t place = 0; place < shown.size(); ++place)
         rowOf[size_t(shown[place])] = int(place);
-    endResetModel();
+    shownCurrent = true;
 }
 
 void GuideFilterModel::sort(int column, Qt::SortOrder sortingOrder)

@@ -85,9 +85,18 @@ public:
 private:
     void sourceReset();
     void refilter();
+    void narrow();
+    std::vector<char> rowsFinding(QStringView foldedFind) const;
+    QStringView foldedStation(int row) const;
+    void placeShown(const std::vector<int>& before);
 
     GuideModel* guide;
     SeasonFilter current;
+    // shown holds what current picks of the records as they are now; a change in the source clears it
+    bool shownCurrent = false;
+    // the case-folded station names of all source rows, each followed by a line feed, and where each begins
+    QString stations;
+    std::vector<qsizetype> stationStart;
     double nearest = -1;
     int sortColumn = -1;
     Qt::SortOrder sortOrder = Qt::AscendingOrder;

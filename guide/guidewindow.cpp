@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSet>
+#include <QSplitter>
 #include <QTimer>
 
 #include <algorithm>
@@ -39,6 +40,10 @@ SettingsStore guideSettings()
     return SettingsStore(QStringLiteral("Ledra-guide"));
 }
 const char* const lastFileKey = "lastFile";
+const char* const splitterKey = "splitter";
+// the band map's share of the width, while it shows a band and while it shows none
+const double mapShareWithBand = 0.4;
+const double mapShareWithoutBand = 0.2;
 
 void notice(const QString& text)
 {
@@ -158,6 +163,7 @@ GuideWindow::GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidg
     connect(ui->guideFollow, &QCheckBox::toggled, this, &GuideWindow::follow);
     connect(follower, &ReceiverFollower::statusChanged, ui->guideReceiver, &QLabel::setText);
     connect(follower, &ReceiverFollower::khzChanged, this, &GuideWindow::applyFilter);
+    restoreSplitter();
     setUpBandMap();
 
     setLocation(storedLocation());
@@ -199,6 +205,36 @@ bool GuideWindow::openFile(const QString& path)
     updater->fileShown();
     guideSettings().setValue(QLatin1String(lastFileKey), QFileInfo(path).absoluteFilePath());
     return true;
+}
+
+void GuideWindow::restoreSplitter()
+{
+    QSplitter* splitter = ui->guideSplitter;
+    mapMinimumWidth = ui->guideBandMap->minimumWidth();
+    shareWidth(false);
+    splitterPlaced = splitter->restoreState(guideSettings().value(QLatin1String(splitterKey)).toByteArray());
+    connect(splitter, &QSplitter::splitterMoved, this, [this, splitter] {
+        splitterPlaced = true;
+        guideSettings().setValue(QLatin1String(splitterKey), splitter->saveState());
+    });
+}
+
+// While no band is shown, the table takes most of the width, and what the window gains too.
+void GuideWindow::shareWidth(bool bandShown)
+{
+    mapBandShown = bandShown;
+    // the map's hint needs no band's width
+    ui->guideBandMap->setMinimumWidth(bandShown ? mapMinimumWidth : 0);
+    if (splitterPlaced)
+        return;
+    QSplitter* splitter = ui->guideSplitter;
+    const double share = bandShown ? mapShareWithBand : mapShareWithoutBand;
+    splitter->setStretchFactor(0, bandShown ? 3 : 1);
+    splitter->setStretchFactor(1, bandShown ? 2 : 0);
+    // before the first show the splitter has no width of its own yet
+    const int width = splitter->isVisible() ? splitter->width() : this->width();
+    const int map = int(width * share);
+    splitter->setSizes({width - map, map});
 }
 
 void GuideWindow::reopenLastFile()

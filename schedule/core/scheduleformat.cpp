@@ -24,6 +24,45 @@ QString fromWindows1252(const QByteArray& bytes)
     return text;
 }
 
+// False where the bytes break the rules of UTF-8 (overlong forms, surrogates, code points past
+// U+10FFFF, cut sequences); the decoder refuses all of these too, so such text is never decoded twice.
+bool mayBeUtf8(const QByteArray& bytes)
+{
+    const auto* at = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const auto* const end = at + bytes.size();
+    while (at < end) {
+        const unsigned char lead = *at;
+        if (lead < 0x80) {
+            ++at;
+            continue;
+        }
+        int following = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            following = 1;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            following = 2;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            following = 3;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (end - at <= following || at[1] < low || at[1] > high)
+            return false;
+        for (int next = 2; next <= following; ++next) {
+            if (at[next] < 0x80 || at[next] > 0xBF)
+                return false;
+        }
+        at += following + 1;
+    }
+    return true;
+}
+
 } // namespace
 
 int splitScheduleLine(QStringView line, ScheduleFields& fields)
@@ -49,6 +88,8 @@ QString scheduleLine(const QStringList& fields, int columns)
 
 QString decodeScheduleText(const QByteArray& bytes)
 {
+    if (!mayBeUtf8(bytes))
+        return fromWindows1252(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes);
     return utf8.hasError() ? fromWindows1252(bytes) : text;

@@ -3,6 +3,8 @@
 
 #include <QTime>
 
+#include <cmath>
+
 namespace {
 
 const int dayMinutes = 24 * 60;
@@ -117,17 +119,19 @@ QString statusText(const SeasonRecord& record, const QDateTime& utc)
 
 QSet<QString> inactiveOnlyLines(const QList<SeasonRecord>& records)
 {
+    // the whole kHz of roundedKhz, as a number
+    const auto wholeKhz = [](const SeasonRecord& record) { return qint64(std::floor(record.khz + 0.5)); };
     QSet<QString> lines;
-    QSet<QString> inactiveKhz;
+    QSet<qint64> inactiveKhz;
     for (const SeasonRecord& record : records) {
         if (record.inactive) {
             lines.insert(scheduleFields(record).join(QLatin1Char(';')));
-            inactiveKhz.insert(roundedKhz(record.khz));
+            inactiveKhz.insert(wholeKhz(record));
         }
     }
     // only active records on an inactive one's frequency can share its line
     for (const SeasonRecord& record : records) {
-        if (!record.inactive && !lines.isEmpty() && inactiveKhz.contains(roundedKhz(record.khz)))
+        if (!record.inactive && !lines.isEmpty() && inactiveKhz.contains(wholeKhz(record)))
             lines.remove(scheduleFields(record).join(QLatin1Char(';')));
     }
     return lines;

@@ -14,6 +14,14 @@ const char* const monthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 const quint8 everyDay = 0x7f;
 
+int digitsValue(QStringView digits)
+{
+    int value = 0;
+    for (QChar c : digits)
+        value = value * 10 + (c.unicode() - '0');
+    return value;
+}
+
 bool isDigits(QStringView text)
 {
     if (text.isEmpty())
@@ -30,8 +38,8 @@ int minutesOf(QStringView hhmm)
 {
     if (hhmm.size() != 4 || !isDigits(hhmm))
         return -1;
-    const int hours = hhmm.left(2).toInt();
-    const int minutes = hhmm.mid(2).toInt();
+    const int hours = digitsValue(hhmm.left(2));
+    const int minutes = digitsValue(hhmm.mid(2));
     if (minutes > 59 || hours > 24 || (hours == 24 && minutes != 0))
         return -1;
     return hours * 60 + minutes;
@@ -62,7 +70,7 @@ int dateItem(QStringView item)
         return -1;
     for (int month = 0; month < 12; ++month) {
         if (item.right(3) == QLatin1String(monthNames[month])) {
-            const int date = validDate(month + 1, digits.toInt());
+            const int date = validDate(month + 1, digitsValue(digits));
             return date == impossibleDate ? -1 : date;
         }
     }
@@ -121,20 +129,84 @@ QStringView withoutTag(QStringView text)
     return (bracket < 0 ? text : text.left(bracket)).trimmed();
 }
 
-// the spans of the first eleven fields; false when the line has fewer
-bool splitFields(const QString& line, FieldSpan* spans)
+// the spans of the first eleven fields of the line at from in text; false when it has fewer
+bool splitFields(QStringView line, int from, FieldSpan* spans)
 {
-    int from = 0;
+    const QChar* const begin = line.data();
+    const QChar* const end = begin + line.size();
+    const QChar* fieldStart = begin;
     for (int field = 0; field < seasonFieldCount; ++field) {
-        if (from > line.size())
+        if (fieldStart > end)
             return false;
-        qsizetype end = line.indexOf(QLatin1Char(';'), from);
-        if (end < 0)
-            end = line.size();
-        spans[field] = {from, int(end - from)};
-        from = int(end) + 1;
+        const QChar* at = fieldStart;
+        while (at < end && *at != QLatin1Char(';'))
+            ++at;
+        spans[field] = {from + int(fieldStart - begin), int(at - fieldStart)};
+        fieldStart = at + 1;
     }
     return true;
+}
+
+const double powersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// The number of a kHz field. The usual forms, "11700" and "5005.5", are read here: a whole
+// number below 2^53 divided by an exact power of ten rounds as a full conversion does. Any
+// other form is left to QString's conversion.
+double khzOf(QStringView field, bool* readable)
+{
+    const QStringView text = field.trimmed();
+    quint64 mantissa = 0;
+    int digits = 0;
+    int decimals = -1;
+    for (QChar c : text) {
+        if (c == QLatin1Char('.') && decimals < 0 && digits > 0) {
+            decimals = 0;
+            continue;
+        }
+        if (c < QLatin1Char('0') || c > QLatin1Char('9') || digits == 15)
+            return text.toDouble(readable);
+        mantissa = mantissa * 10 + quint64(c.unicode() - '0');
+        ++digits;
+        if (decimals >= 0)
+            ++decimals;
+    }
+    if (digits == 0 || decimals == 0)
+        return text.toDouble(readable);
+    *readable = true;
+    return decimals > 0 ? double(mantissa) / powersOfTen[decimals] : double(mantissa);
+}
+
+// Appends the station name case-folded; a name of plain ASCII, as nearly all are, folds here.
+void appendFolded(QStringView station, QString& folded)
+{
+    for (QChar c : station) {
+        if (c.unicode() >= 0x80) {
+            folded += station.toString().toCaseFolded();
+            return;
+        }
+    }
+    const qsizetype at = folded.size();
+    folded.resize(at + station.size());
+    QChar* out = folded.data() + at;
+    for (QChar c : station)
+        *out++ = (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ? QChar(c.unicode() + ('a' - 'A')) : c;
+}
+
+// Calls read(line, from, number) for each line of the text after the first; as scheduleLines
+// splits them.
+template<typename Reader>
+void forEachLineAfterFirst(QStringView text, qsizetype from, Reader read)
+{
+    for (int number = 2; from < text.size(); ++number) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), from);
+        const qsizetype next = end < 0 ? text.size() : end + 1;
+        if (end < 0)
+            end = text.size();
+        else if (end > from && text.at(end - 1) == QLatin1Char('\r'))
+            --end;
+        read(text.mid(from, end - from), int(from), number);
+        from = next;
+    }
 }
 
 QString lineNote(int line, const QString& what)
@@ -180,7 +252,7 @@ int parseDayMonth(QStringView text)
         return noDate;
     if (date.size() != 4 || !isDigits(date))
         return impossibleDate;
-    return validDate(date.mid(2).toInt(), date.left(2).toInt());
+    return validDate(digitsValue(date.mid(2)), digitsValue(date.left(2)));
 }
 
 namespace {
@@ -191,16 +263,18 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
 {
     SeasonFile file;
     const QString text = decodeScheduleText(bytes);
-    const QList<QStringView> lines = scheduleLines(text);
-    if (lines.isEmpty() || !lines.first().startsWith(QLatin1String("kHz:")))
+    if (!text.startsWith(QLatin1String("kHz:")))
         return file;
     file.recognised = true;
-    file.records.reserve(lines.size());
-    for (int index = 1; index < lines.size(); ++index) {
-        const QStringView line = lines.at(index);
+    const qsizetype firstEnd = text.indexOf(QLatin1Char('\n'));
+    if (firstEnd < 0)
+        return file;
+    QString folded;
+    folded.reserve(text.size() / 4);
+    file.records.reserve(bytes.count('\n'));
+    forEachLineAfterFirst(text, firstEnd + 1, [&](QStringView line, int from, int lineNumber) {
         if (line.trimmed().isEmpty())
-            continue;
-        const int lineNumber = index + 1;
+            return;
         // built in its place, and taken back when the line is skipped
         SeasonRecord& record = file.records.emplaceBack();
         const auto skip = [&](const QString& reason) {
@@ -208,36 +282,44 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
             file.warnings.append(lineNote(lineNumber, QStringLiteral("skipped, ") + reason));
             file.records.removeLast();
         };
-        record.line = line.toString();
-        if (!splitFields(record.line, record.spans)) {
+        const auto field = [&](SeasonField which) { return QStringView(text).mid(record.spans[which].from, record.spans[which].size); };
+        record.lineSpan = {from, int(line.size())};
+        if (!splitFields(line, from, record.spans)) {
             skip(QStringLiteral("fewer than eleven fields"));
-            continue;
+            return;
         }
         bool readable = false;
-        record.khz = record.field(KhzField).trimmed().toDouble(&readable);
+        record.khz = khzOf(field(KhzField), &readable);
         // above any radio frequency a number is a typing error, and it would not round to whole kHz
         if (!readable || !(record.khz > 0 && record.khz <= highestKhz)) {
-            skip(QStringLiteral("unreadable frequency \"%1\"").arg(record.field(KhzField).toString()));
-            continue;
+            skip(QStringLiteral("unreadable frequency \"%1\"").arg(field(KhzField).toString()));
+            return;
         }
-        if (!parseTimeRange(record.field(TimeField), record.times)) {
-            skip(QStringLiteral("unreadable time \"%1\"").arg(record.field(TimeField).toString()));
-            continue;
+        if (!parseTimeRange(field(TimeField), record.times)) {
+            skip(QStringLiteral("unreadable time \"%1\"").arg(field(TimeField).toString()));
+            return;
         }
         const auto readDate = [&](SeasonField which) {
-            const int date = parseDayMonth(record.field(which));
+            const int date = parseDayMonth(field(which));
             if (date == impossibleDate) {
                 ++file.impossibleDates;
                 file.warnings.append(lineNote(lineNumber, QStringLiteral("impossible date \"%1\" applies no limit")
-                                                              .arg(record.field(which).toString())));
+                                                              .arg(field(which).toString())));
             }
             return date;
         };
-        record.times.days = parseDays(record.field(DaysField));
+        record.times.days = parseDays(field(DaysField));
         record.startDate = readDate(StartField);
         record.stopDate = readDate(StopField);
-        record.inactive = record.field(PersistenceField).trimmed() == QLatin1String("8");
-        record.foldedStation = record.field(StationField).toString().toCaseFolded();
+        record.inactive = field(PersistenceField).trimmed() == QLatin1String("8");
+        const int foldedFrom = int(folded.size());
+        appendFolded(field(StationField), folded);
+        record.foldedSpan = {foldedFrom, int(folded.size()) - foldedFrom};
+    });
+    // shared once the last name is in
+    for (SeasonRecord& record : file.records) {
+        record.text = text;
+        record.foldedStations = folded;
     }
     return file;
 }

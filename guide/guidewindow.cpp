@@ -121,8 +121,8 @@ GuideWindow::GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidg
     ui->guideTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     ui->guideTable->verticalHeader()->hide();
     ui->guideTable->horizontalHeader()->setMaximumSectionSize(320);
-    // column widths from the first rows only, so that a long file opens quickly
-    ui->guideTable->horizontalHeader()->setResizeContentsPrecision(100);
+    // column widths from the rows in view only, so that a long file opens quickly
+    ui->guideTable->horizontalHeader()->setResizeContentsPrecision(0);
     fillFilterBoxes();
     showCount();
 
@@ -310,12 +310,34 @@ void GuideWindow::fillFilterBoxes()
     QSet<QStringView> targets;
     QSet<QStringView> countries;
     QSet<QString> bandsHeld;
+    // neighbouring records mostly share their codes, so a code like the last one is not looked up again
+    QStringView lastLanguages;
+    QStringView lastTarget;
+    QStringView lastCountry;
+    const auto insertNew = [](QSet<QStringView>& set, QStringView code, QStringView& last) {
+        if (code != last || set.isEmpty()) {
+            set.insert(code);
+            last = code;
+        }
+    };
+    double bandLow = 1;
+    double bandHigh = 0;
     for (const SeasonRecord& record : model->records()) {
-        for (QStringView code : record.field(LanguageField).tokenize(QLatin1Char(',')))
-            languages.insert(code);
-        targets.insert(record.field(TargetField));
-        countries.insert(record.field(CountryField));
-        bandsHeld.insert(bandOf(record.khz));
+        if (record.field(LanguageField) != lastLanguages || languages.isEmpty()) {
+            lastLanguages = record.field(LanguageField);
+            for (QStringView code : lastLanguages.tokenize(QLatin1Char(',')))
+                languages.insert(code);
+        }
+        insertNew(targets, record.field(TargetField), lastTarget);
+        insertNew(countries, record.field(CountryField), lastCountry);
+        if (record.khz < bandLow || record.khz > bandHigh) {
+            const QString band = bandOf(record.khz);
+            bandsHeld.insert(band);
+            KhzRange range{record.khz, record.khz};
+            bandNamed(band, range);
+            bandLow = range.low;
+            bandHigh = range.high;
+        }
     }
     {
         const QSignalBlocker quiet(ui->guideBand);

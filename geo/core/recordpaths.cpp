@@ -15,8 +15,15 @@ RecordPaths::RecordPaths(const QList<SeasonRecord>& records, const SitePositions
     QHash<std::pair<QStringView, QStringView>, int> siteOfField; // country and remarks
     std::map<std::pair<double, double>, int> siteAt;
     siteOfRecord.reserve(size_t(records.size()));
+    std::pair<QStringView, QStringView> lastField;
     for (const SeasonRecord& record : records) {
         const std::pair<QStringView, QStringView> siteField{record.field(CountryField), record.field(SiteField)};
+        // neighbouring records mostly name the same site
+        if (!siteOfRecord.empty() && siteField == lastField) {
+            siteOfRecord.push_back(siteOfRecord.back());
+            continue;
+        }
+        lastField = siteField;
         auto known = siteOfField.constFind(siteField);
         if (known == siteOfField.cend()) {
             int index = -1;

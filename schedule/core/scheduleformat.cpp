@@ -3,6 +3,8 @@
 
 #include <QStringDecoder>
 
+#include <cstring>
+
 namespace {
 
 // Windows-1252 differs from Latin-1 only in 0x80 to 0x9F; its five unassigned bytes stay C1 controls.
@@ -13,13 +15,30 @@ const char16_t windows1252High[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+// Latin-1 first, which Qt widens many bytes at a time; then the few bytes of 0x80 to 0x9F,
+// found eight bytes at a time as only a byte with its top bit set can be one.
 QString fromWindows1252(const QByteArray& bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const char byte : bytes) {
-        const auto code = static_cast<unsigned char>(byte);
-        *out++ = (code >= 0x80 && code < 0xA0) ? QChar(windows1252High[code - 0x80]) : QChar(code);
+    QString text = QString::fromLatin1(bytes);
+    const char* const begin = bytes.constData();
+    const qsizetype size = bytes.size();
+    QChar* out = nullptr;
+    for (qsizetype at = 0; at < size;) {
+        quint64 word = 0;
+        if (size - at >= 8) {
+            std::memcpy(&word, begin + at, 8);
+            if ((word & 0x8080808080808080ull) == 0) {
+                at += 8;
+                continue;
+            }
+        }
+        const auto code = static_cast<unsigned char>(begin[at]);
+        if (code >= 0x80 && code < 0xA0) {
+            if (!out)
+                out = text.data();
+            out[at] = QChar(windows1252High[code - 0x80]);
+        }
+        ++at;
     }
     return text;
 }

@@ -3,9 +3,8 @@
 
 #include "schedule/core/scheduleformat.h"
 
-#include <QDate>
-
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -13,6 +12,14 @@ const char* const dayNames[] = {"Mo", "Tu", "We", "Th", "Fr", "Sa", "Su"};
 const char* const monthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 const quint8 everyDay = 0x7f;
+
+// trimmed(), without a call where neither end is white space, as nearly always
+QStringView trimmedView(QStringView text)
+{
+    if (text.isEmpty() || (!text.front().isSpace() && !text.back().isSpace()))
+        return text;
+    return text.trimmed();
+}
 
 int digitsValue(QStringView digits)
 {
@@ -47,8 +54,10 @@ int minutesOf(QStringView hhmm)
 
 int dayIndex(QStringView name)
 {
+    if (name.size() != 2)
+        return -1;
     for (int day = 0; day < 7; ++day) {
-        if (name == QLatin1String(dayNames[day]))
+        if (name.at(0) == QLatin1Char(dayNames[day][0]) && name.at(1) == QLatin1Char(dayNames[day][1]))
             return day;
     }
     return -1;
@@ -57,7 +66,9 @@ int dayIndex(QStringView name)
 // month * 100 + day when it is a day of some year (29 February included), else impossibleDate
 int validDate(int month, int day)
 {
-    return QDate(2000, month, day).isValid() ? month * 100 + day : impossibleDate;
+    // the days of each month in a leap year
+    static const int monthDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month >= 1 && month <= 12 && day >= 1 && day <= monthDays[month - 1] ? month * 100 + day : impossibleDate;
 }
 
 // "12Apr" as month * 100 + day, or -1 when the item is no date
@@ -126,7 +137,7 @@ bool addDaysItem(QStringView item, DayRule& rule)
 QStringView withoutTag(QStringView text)
 {
     const qsizetype bracket = text.indexOf(QLatin1Char('['));
-    return (bracket < 0 ? text : text.left(bracket)).trimmed();
+    return trimmedView(bracket < 0 ? text : text.left(bracket));
 }
 
 // the spans of the first eleven fields of the line at from in text; false when it has fewer
@@ -154,7 +165,7 @@ const double powersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e
 // other form is left to QString's conversion.
 double khzOf(QStringView field, bool* readable)
 {
-    const QStringView text = field.trimmed();
+    const QStringView text = trimmedView(field);
     quint64 mantissa = 0;
     int digits = 0;
     int decimals = -1;
@@ -192,6 +203,15 @@ void appendFolded(QStringView station, QString& folded)
         *out++ = (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ? QChar(c.unicode() + ('a' - 'A')) : c;
 }
 
+qsizetype lineCount(const QByteArray& bytes)
+{
+    qsizetype count = 0;
+    const char* const end = bytes.constData() + bytes.size();
+    for (const char* at = bytes.constData(); (at = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)))); ++at)
+        ++count;
+    return count;
+}
+
 // Calls read(line, from, number) for each line of the text after the first; as scheduleLines
 // splits them.
 template<typename Reader>
@@ -218,7 +238,7 @@ QString lineNote(int line, const QString& what)
 
 bool parseTimeRange(QStringView text, AirTimes& times)
 {
-    const QStringView range = text.trimmed();
+    const QStringView range = trimmedView(text);
     if (range.size() != 9 || range.at(4) != QLatin1Char('-'))
         return false;
     const int start = minutesOf(range.left(4));
@@ -233,13 +253,13 @@ bool parseTimeRange(QStringView text, AirTimes& times)
 DayRule parseDays(QStringView text)
 {
     DayRule rule;
-    const QStringView days = text.trimmed();
+    const QStringView days = trimmedView(text);
     if (days.isEmpty()) {
         rule.weekdays = everyDay;
         return rule;
     }
     for (QStringView item : days.tokenize(QLatin1Char(','))) {
-        if (!addDaysItem(item.trimmed(), rule))
+        if (!addDaysItem(trimmedView(item), rule))
             rule.irregular = true;
     }
     return rule;
@@ -271,9 +291,9 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
         return file;
     QString folded;
     folded.reserve(text.size() / 4);
-    file.records.reserve(bytes.count('\n'));
+    file.records.reserve(lineCount(bytes));
     forEachLineAfterFirst(text, firstEnd + 1, [&](QStringView line, int from, int lineNumber) {
-        if (line.trimmed().isEmpty())
+        if (trimmedView(line).isEmpty())
             return;
         // built in its place, and taken back when the line is skipped
         SeasonRecord& record = file.records.emplaceBack();
@@ -311,7 +331,7 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
         record.times.days = parseDays(field(DaysField));
         record.startDate = readDate(StartField);
         record.stopDate = readDate(StopField);
-        record.inactive = field(PersistenceField).trimmed() == QLatin1String("8");
+        record.inactive = trimmedView(field(PersistenceField)) == QLatin1String("8");
         const int foldedFrom = int(folded.size());
         appendFolded(field(StationField), folded);
         record.foldedSpan = {foldedFrom, int(folded.size()) - foldedFrom};

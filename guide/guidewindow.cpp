@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "guide/guidewindow.h"
 
+#include "app/core/guidestore.h"
 #include "app/core/settingsstore.h"
 #include "download/seasonupdater.h"
 #include "geo/core/listenerlocation.h"
@@ -34,13 +35,6 @@ const int shownWarnings = 40;
 // how far from the receiver's frequency Follow receiver still shows a broadcast
 const double followKhz = 5;
 
-// the guide's own store, apart from the main window's settings
-SettingsStore guideSettings()
-{
-    return SettingsStore(QStringLiteral("Ledra-guide"));
-}
-const char* const lastFileKey = "lastFile";
-const char* const splitterKey = "splitter";
 // the band map's share of the width, while it shows a band and while it shows none
 const double mapShareWithBand = 0.4;
 const double mapShareWithoutBand = 0.2;
@@ -203,7 +197,7 @@ bool GuideWindow::openFile(const QString& path)
     emit inactiveLinesChanged(inactiveOnlyLines(model->records()));
     ui->guideTable->resizeColumnsToContents();
     updater->fileShown();
-    guideSettings().setValue(QLatin1String(lastFileKey), QFileInfo(path).absoluteFilePath());
+    setGuideValue(GuideKey::LastFile, QFileInfo(path).absoluteFilePath());
     return true;
 }
 
@@ -212,10 +206,10 @@ void GuideWindow::restoreSplitter()
     QSplitter* splitter = ui->guideSplitter;
     mapMinimumWidth = ui->guideBandMap->minimumWidth();
     shareWidth(false);
-    splitterPlaced = splitter->restoreState(guideSettings().value(QLatin1String(splitterKey)).toByteArray());
+    splitterPlaced = splitter->restoreState(guideValue(GuideKey::Splitter).toByteArray());
     connect(splitter, &QSplitter::splitterMoved, this, [this, splitter] {
         splitterPlaced = true;
-        guideSettings().setValue(QLatin1String(splitterKey), splitter->saveState());
+        setGuideValue(GuideKey::Splitter, splitter->saveState());
     });
 }
 
@@ -239,7 +233,7 @@ void GuideWindow::shareWidth(bool bandShown)
 
 void GuideWindow::reopenLastFile()
 {
-    const QString lastFile = guideSettings().value(QLatin1String(lastFileKey)).toString();
+    const QString lastFile = guideValue(GuideKey::LastFile).toString();
     const QString kind = notRegularFileKind(lastFile);
     if (!kind.isEmpty())
         ui->guideCount->setText(ui->guideCount->text() + QStringLiteral("; ") + reportSkippedPath(lastFile, kind));
@@ -296,7 +290,7 @@ void GuideWindow::hideEvent(QHideEvent* event)
 
 void GuideWindow::pickFile()
 {
-    const QString last = guideSettings().value(QLatin1String(lastFileKey)).toString();
+    const QString last = guideValue(GuideKey::LastFile).toString();
     const QString path = QFileDialog::getOpenFileName(this, tr("Open a season schedule"), QFileInfo(last).path(),
                                                       tr("Season schedules (*.csv *.CSV);;All files (*)"));
     if (!path.isEmpty())

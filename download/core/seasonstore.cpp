@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "download/core/seasonstore.h"
 
+#include "app/core/guidestore.h"
 #include "season/core/seasoncode.h"
 #include "season/core/seasonrecord.h"
 
@@ -14,18 +15,7 @@
 #include <cstring>
 #include <unistd.h>
 
-const char* const seasonBaseUrlKey = "seasonBaseUrl";
-const char* const seasonAutoUpdateKey = "seasonAutoUpdate";
-const char* const seasonLastCheckKey = "seasonLastCheck";
-
 namespace {
-
-const char* const publisherFolder = "http://www.eibispace.de/dx/";
-
-QString validatorKey(const QString& season, const char* name)
-{
-    return QStringLiteral("seasonValidators/%1/%2").arg(season, QLatin1String(name));
-}
 
 QString systemReason()
 {
@@ -52,20 +42,14 @@ bool renamed(const QString& from, const QString& to)
 
 } // namespace
 
-SettingsStore guideStore()
-{
-    return SettingsStore(QStringLiteral("Ledra-guide"));
-}
-
 QUrl storedSeasonBaseUrl()
 {
-    return QUrl(guideStore().value(QLatin1String(seasonBaseUrlKey), QLatin1String(publisherFolder)).toString());
+    return QUrl(guideValue(GuideKey::SeasonBaseUrl).toString());
 }
 
 void storeSeasonBaseUrl(const QUrl& base)
 {
-    guideStore().setValue(QLatin1String(seasonBaseUrlKey),
-                          base.isEmpty() ? QLatin1String(publisherFolder) : base.toString());
+    setGuideValue(GuideKey::SeasonBaseUrl, base.isEmpty() ? guideDefault(GuideKey::SeasonBaseUrl) : base.toString());
 }
 
 bool isDownloadAddress(const QUrl& url)
@@ -114,16 +98,15 @@ QString newestKeptSeasonFile()
 
 SeasonValidators storedValidators(const QString& season)
 {
-    const SettingsStore store = guideStore();
-    return {store.value(validatorKey(season, "etag")).toString().toLatin1(),
-            store.value(validatorKey(season, "lastModified")).toString().toLatin1()};
+    return {guideValue(GuideKey::SeasonValidators, season + QStringLiteral("/etag")).toString().toLatin1(),
+            guideValue(GuideKey::SeasonValidators, season + QStringLiteral("/lastModified")).toString().toLatin1()};
 }
 
 void storeValidators(const QString& season, const SeasonValidators& validators)
 {
-    SettingsStore store = guideStore();
-    store.setValue(validatorKey(season, "etag"), QString::fromLatin1(validators.etag));
-    store.setValue(validatorKey(season, "lastModified"), QString::fromLatin1(validators.lastModified));
+    setGuideValue(GuideKey::SeasonValidators, QString::fromLatin1(validators.etag), season + QStringLiteral("/etag"));
+    setGuideValue(GuideKey::SeasonValidators, QString::fromLatin1(validators.lastModified),
+                  season + QStringLiteral("/lastModified"));
 }
 
 BodyCheck checkSeasonBody(const QByteArray& body, qint64 announcedLength, int keptRecords)

@@ -60,11 +60,8 @@ void GuideWindow::showMapMoment(const QDateTime& utc)
 
 void GuideWindow::showRowsOnMap()
 {
-    QList<int> rows;
-    rows.reserve(filtered->rowCount());
-    for (int row = 0; row < filtered->rowCount(); ++row)
-        rows.append(filtered->sourceRow(row));
-    ui->guideBandMap->setShownRows(rows);
+    const std::vector<int>& shown = filtered->sourceRows();
+    ui->guideBandMap->setShownRows(QList<int>(shown.begin(), shown.end()));
 }
 
 // the band of the band filter; with all bands, that of the current row, else the one shown

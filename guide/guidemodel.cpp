@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numeric>
 
 namespace {
@@ -38,6 +39,36 @@ bool sameApartFromFind(const SeasonFilter& first, const SeasonFilter& second)
     return first.atMoment == second.atMoment && (!first.atMoment || sameMoment(first.moment, second.moment))
            && sameRanges(first.ranges, second.ranges) && first.language == second.language
            && first.target == second.target && first.country == second.country && first.withinKm == second.withinKm;
+}
+
+// The text to find in the names' UTF-8. A text with a lone surrogate is in no name; it is
+// searched as a line feed, which no name holds either.
+QByteArray utf8ToFind(const QString& foldedFind)
+{
+    return foldedFind.isValidUtf16() ? foldedFind.toUtf8() : QByteArray("\n");
+}
+
+// Where the bytes of a non-empty text first stand in [at, end), or null: its first byte found
+// by memchr, many bytes at a time, and the rest compared there. Short names, and a search that
+// starts again after each hit, make this quicker than memmem, which studies the text each call.
+const char* findBytes(const char* at, const char* end, const QByteArray& text)
+{
+    const size_t rest = size_t(text.size()) - 1;
+    while (size_t(end - at) > rest) {
+        at = static_cast<const char*>(std::memchr(at, text.front(), size_t(end - at) - rest));
+        if (!at)
+            return nullptr;
+        if (std::memcmp(at + 1, text.constData() + 1, rest) == 0)
+            return at;
+        ++at;
+    }
+    return nullptr;
+}
+
+bool asksNothing(const SeasonFilter& filter)
+{
+    return !filter.atMoment && filter.ranges.isEmpty() && filter.language.isEmpty() && filter.target.isEmpty()
+           && filter.country.isEmpty() && filter.foldedFind.isEmpty() && filter.withinKm <= 0;
 }
 
 PathField pathFieldOf(int column)
@@ -203,15 +234,20 @@ void GuideFilterModel::sourceReset()
     stations.clear();
     stationStart.clear();
     stationStart.reserve(size_t(records.size()) + 1);
+    // the records of one file share one text of their folded names, in file order
+    QString names;
     qsizetype length = 0;
     for (const SeasonRecord& record : records)
         length += record.foldedStation().size() + 1;
-    stations.reserve(length);
-    for (const SeasonRecord& record : records) {
-        stationStart.push_back(stations.size());
-        stations.append(record.foldedStation()).append(QLatin1Char('\n'));
+    names.reserve(length);
+    for (const SeasonRecord& record : records)
+        names.append(record.foldedStation()).append(QLatin1Char('\n'));
+    stations = names.toUtf8();
+    stationStart.push_back(0);
+    for (qsizetype at = 0; at < stations.size(); ++at) {
+        if (stations.at(at) == '\n')
+            stationStart.push_back(at + 1);
     }
-    stationStart.push_back(stations.size());
     order.resize(size_t(records.size()));
     std::iota(order.begin(), order.end(), 0);
     if (sortColumn >= 0)
@@ -220,26 +256,31 @@ void GuideFilterModel::sourceReset()
         refilter();
 }
 
-QStringView GuideFilterModel::foldedStation(int row) const
+bool GuideFilterModel::stationHolds(int row, const QByteArray& foldedFind) const
 {
     const qsizetype from = stationStart[size_t(row)];
-    return QStringView(stations).mid(from, stationStart[size_t(row) + 1] - 1 - from);
+    const char* const name = stations.constData() + from;
+    return findBytes(name, name + (stationStart[size_t(row) + 1] - 1 - from), foldedFind) != nullptr;
 }
 
 // One search through all names at once; after a hit the search goes on at the next row's name.
-std::vector<char> GuideFilterModel::rowsFinding(QStringView foldedFind) const
+std::vector<char> GuideFilterModel::rowsFinding(const QByteArray& foldedFind) const
 {
     std::vector<char> found(order.size(), 0);
     // no name holds a line feed, and the search must not find one between two names
-    if (foldedFind.contains(QLatin1Char('\n')))
+    if (foldedFind.contains('\n'))
         return found;
-    const QStringView names(stations);
+    const char* const begin = stations.constData();
+    const char* const end = begin + stations.size();
     size_t row = 0;
-    for (qsizetype at = names.indexOf(foldedFind); at >= 0; at = names.indexOf(foldedFind, at)) {
-        while (stationStart[row + 1] <= at)
+    for (const char* at = begin; at < end;) {
+        at = findBytes(at, end, foldedFind);
+        if (!at)
+            break;
+        while (stationStart[row + 1] <= at - begin)
             ++row;
         found[row] = 1;
-        at = stationStart[row + 1];
+        at = begin + stationStart[row + 1];
     }
     return found;
 }
@@ -249,12 +290,13 @@ void GuideFilterModel::refilter()
     const QList<SeasonRecord>& records = guide->records();
     SeasonFilter others = current;
     others.foldedFind.clear();
-    const std::vector<char> found = current.foldedFind.isEmpty() ? std::vector<char>() : rowsFinding(current.foldedFind);
+    const std::vector<char> found = current.foldedFind.isEmpty() ? std::vector<char>() : rowsFinding(utf8ToFind(current.foldedFind));
     beginResetModel();
     const std::vector<int> before = std::move(shown);
     shown.clear();
+    const bool everyRecord = asksNothing(others);
     for (int row : order) {
-        if ((found.empty() || found[size_t(row)]) && matches(records.at(row), others))
+        if ((found.empty() || found[size_t(row)]) && (everyRecord || matches(records.at(row), others)))
             shown.push_back(row);
     }
     // only the few rows left are sorted, so following a receiver stays cheap on a long file
@@ -271,8 +313,11 @@ void GuideFilterModel::narrow()
 {
     beginResetModel();
     const std::vector<int> before = shown;
-    shown.erase(std::remove_if(shown.begin(), shown.end(),
-                               [this](int row) { return !foldedStation(row).contains(current.foldedFind); }),
+    const QByteArray find = utf8ToFind(current.foldedFind);
+    // no name holds a line feed
+    if (find.contains('\n'))
+        shown.clear();
+    shown.erase(std::remove_if(shown.begin(), shown.end(), [this, &find](int row) { return !stationHolds(row, find); }),
                 shown.end());
     placeShown(before);
     endResetModel();

@@ -71,6 +71,27 @@ bool asksNothing(const SeasonFilter& filter)
            && filter.country.isEmpty() && filter.foldedFind.isEmpty() && filter.withinKm <= 0;
 }
 
+// The folded station names of the records, one a line. The records of one file share that
+// text already, in file order; other records have it put together.
+QString foldedNames(const QList<SeasonRecord>& records)
+{
+    bool shared = !records.isEmpty() && records.first().foldedSpan.from == 0;
+    int next = 0;
+    for (const SeasonRecord& record : records) {
+        if (!shared)
+            break;
+        shared = record.foldedStations.constData() == records.first().foldedStations.constData()
+                 && record.foldedSpan.from == next;
+        next = record.foldedSpan.from + record.foldedSpan.size + 1;
+    }
+    if (shared && next == records.first().foldedStations.size())
+        return records.first().foldedStations;
+    QString names;
+    for (const SeasonRecord& record : records)
+        names.append(record.foldedStation()).append(QLatin1Char('\n'));
+    return names;
+}
+
 PathField pathFieldOf(int column)
 {
     return column == KmColumn ? PathField::Km : column == BearingColumn ? PathField::Bearing : PathField::Light;
@@ -234,20 +255,12 @@ void GuideFilterModel::sourceReset()
     stations.clear();
     stationStart.clear();
     stationStart.reserve(size_t(records.size()) + 1);
-    // the records of one file share one text of their folded names, in file order
-    QString names;
-    qsizetype length = 0;
-    for (const SeasonRecord& record : records)
-        length += record.foldedStation().size() + 1;
-    names.reserve(length);
-    for (const SeasonRecord& record : records)
-        names.append(record.foldedStation()).append(QLatin1Char('\n'));
-    stations = names.toUtf8();
+    stations = foldedNames(records).toUtf8();
+    const char* const begin = stations.constData();
+    const char* const end = begin + stations.size();
     stationStart.push_back(0);
-    for (qsizetype at = 0; at < stations.size(); ++at) {
-        if (stations.at(at) == '\n')
-            stationStart.push_back(at + 1);
-    }
+    for (const char* at = begin; (at = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)))); ++at)
+        stationStart.push_back(at + 1 - begin);
     order.resize(size_t(records.size()));
     std::iota(order.begin(), order.end(), 0);
     if (sortColumn >= 0)

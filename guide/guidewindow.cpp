@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHash>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QMimeData>
@@ -43,6 +44,37 @@ void notice(const QString& text)
 {
     QMessageBox::information(nullptr, QStringLiteral("Notice"), text);
 }
+
+// The distinct codes of a column. A code of up to three characters, as nearly all are, is
+// told apart as one number, which is quicker to hash than its text.
+class CodeSet
+{
+public:
+    void insert(QStringView code)
+    {
+        if (code.size() > 3) {
+            longer.insert(code);
+            return;
+        }
+        quint64 key = quint64(code.size());
+        for (QChar c : code)
+            key = key << 16 | c.unicode();
+        if (!shortKeys.contains(key))
+            shortKeys.insert(key, code);
+    }
+
+    QSet<QStringView> codes() const
+    {
+        QSet<QStringView> all = longer;
+        for (QStringView code : shortKeys)
+            all.insert(code);
+        return all;
+    }
+
+private:
+    QHash<quint64, QStringView> shortKeys;
+    QSet<QStringView> longer;
+};
 
 // fills a filter box with an "all" item and then code and name of each code, in code order
 void fillBox(QComboBox* box, const QString& all, const QSet<QStringView>& codes,
@@ -300,30 +332,18 @@ void GuideWindow::pickFile()
 void GuideWindow::fillFilterBoxes()
 {
     const CodeNames& names = model->names();
-    QSet<QStringView> languages;
-    QSet<QStringView> targets;
-    QSet<QStringView> countries;
+    CodeSet languages;
+    CodeSet targets;
+    CodeSet countries;
     QSet<QString> bandsHeld;
-    // neighbouring records mostly share their codes, so a code like the last one is not looked up again
-    QStringView lastLanguages;
-    QStringView lastTarget;
-    QStringView lastCountry;
-    const auto insertNew = [](QSet<QStringView>& set, QStringView code, QStringView& last) {
-        if (code != last || set.isEmpty()) {
-            set.insert(code);
-            last = code;
-        }
-    };
     double bandLow = 1;
     double bandHigh = 0;
     for (const SeasonRecord& record : model->records()) {
-        if (record.field(LanguageField) != lastLanguages || languages.isEmpty()) {
-            lastLanguages = record.field(LanguageField);
-            for (QStringView code : lastLanguages.tokenize(QLatin1Char(',')))
-                languages.insert(code);
-        }
-        insertNew(targets, record.field(TargetField), lastTarget);
-        insertNew(countries, record.field(CountryField), lastCountry);
+        for (QStringView code : record.field(LanguageField).tokenize(QLatin1Char(',')))
+            languages.insert(code);
+        targets.insert(record.field(TargetField));
+        countries.insert(record.field(CountryField));
+        // the band of the record before, as long as the frequencies stay within it
         if (record.khz < bandLow || record.khz > bandHigh) {
             const QString band = bandOf(record.khz);
             bandsHeld.insert(band);
@@ -342,9 +362,9 @@ void GuideWindow::fillFilterBoxes()
                 ui->guideBand->addItem(band.name, band.name);
         }
     }
-    fillBox(ui->guideLanguage, tr("All languages"), languages, [&names](const QString& code) { return names.language(code); });
-    fillBox(ui->guideTarget, tr("All targets"), targets, [&names](const QString& code) { return names.target(code); });
-    fillBox(ui->guideCountry, tr("All countries"), countries, [&names](const QString& code) { return names.country(code); });
+    fillBox(ui->guideLanguage, tr("All languages"), languages.codes(), [&names](const QString& code) { return names.language(code); });
+    fillBox(ui->guideTarget, tr("All targets"), targets.codes(), [&names](const QString& code) { return names.target(code); });
+    fillBox(ui->guideCountry, tr("All countries"), countries.codes(), [&names](const QString& code) { return names.country(code); });
 }
 
 void GuideWindow::applyFilter()

@@ -117,6 +117,20 @@ QString statusText(const SeasonRecord& record, const QDateTime& utc)
     return parts.join(QStringLiteral(", "));
 }
 
+namespace {
+
+// scheduleFields(record) joined by ";", put together without a list of its fields
+QString scheduleLineOf(const SeasonRecord& record)
+{
+    QString line = roundedKhz(record.khz);
+    line.reserve(record.lineSpan.size + 8);
+    for (SeasonField field : {TimeField, DaysField, CountryField, StationField, LanguageField, TargetField, SiteField})
+        line.append(QLatin1Char(';')).append(record.field(field));
+    return line.append(QLatin1Char(';')).append(record.times.days.mode);
+}
+
+} // namespace
+
 QSet<QString> inactiveOnlyLines(const QList<SeasonRecord>& records)
 {
     // the whole kHz of roundedKhz, as a number
@@ -125,14 +139,14 @@ QSet<QString> inactiveOnlyLines(const QList<SeasonRecord>& records)
     QSet<qint64> inactiveKhz;
     for (const SeasonRecord& record : records) {
         if (record.inactive) {
-            lines.insert(scheduleFields(record).join(QLatin1Char(';')));
+            lines.insert(scheduleLineOf(record));
             inactiveKhz.insert(wholeKhz(record));
         }
     }
     // only active records on an inactive one's frequency can share its line
     for (const SeasonRecord& record : records) {
         if (!record.inactive && !lines.isEmpty() && inactiveKhz.contains(wholeKhz(record)))
-            lines.remove(scheduleFields(record).join(QLatin1Char(';')));
+            lines.remove(scheduleLineOf(record));
     }
     return lines;
 }

@@ -3,8 +3,16 @@
 
 #include "schedule/core/scheduleformat.h"
 
+#include <QtAlgorithms>
+
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -16,7 +24,9 @@ const quint8 everyDay = 0x7f;
 // trimmed(), without a call where neither end is white space, as nearly always
 QStringView trimmedView(QStringView text)
 {
-    if (text.isEmpty() || (!text.front().isSpace() && !text.back().isSpace()))
+    // printable ASCII at both ends, as nearly always, is no white space
+    const auto plain = [](QChar c) { return c.unicode() > 0x20 && c.unicode() < 0x7f; };
+    if (text.isEmpty() || (plain(text.front()) && plain(text.back())))
         return text;
     return text.trimmed();
 }
@@ -140,24 +150,6 @@ QStringView withoutTag(QStringView text)
     return trimmedView(bracket < 0 ? text : text.left(bracket));
 }
 
-// the spans of the first eleven fields of the line at from in text; false when it has fewer
-bool splitFields(QStringView line, int from, FieldSpan* spans)
-{
-    const QChar* const begin = line.data();
-    const QChar* const end = begin + line.size();
-    const QChar* fieldStart = begin;
-    for (int field = 0; field < seasonFieldCount; ++field) {
-        if (fieldStart > end)
-            return false;
-        const QChar* at = fieldStart;
-        while (at < end && *at != QLatin1Char(';'))
-            ++at;
-        spans[field] = {from + int(fieldStart - begin), int(at - fieldStart)};
-        fieldStart = at + 1;
-    }
-    return true;
-}
-
 const double powersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 // The number of a kHz field. The usual forms, "11700" and "5005.5", are read here: a whole
@@ -187,20 +179,23 @@ double khzOf(QStringView field, bool* readable)
     return decimals > 0 ? double(mantissa) / powersOfTen[decimals] : double(mantissa);
 }
 
-// Appends the station name case-folded; a name of plain ASCII, as nearly all are, folds here.
+// Appends the station name case-folded and a line feed; a name of plain ASCII, as nearly all
+// are, folds here.
 void appendFolded(QStringView station, QString& folded)
 {
     for (QChar c : station) {
         if (c.unicode() >= 0x80) {
             folded += station.toString().toCaseFolded();
+            folded += QLatin1Char('\n');
             return;
         }
     }
     const qsizetype at = folded.size();
-    folded.resize(at + station.size());
+    folded.resize(at + station.size() + 1);
     QChar* out = folded.data() + at;
     for (QChar c : station)
         *out++ = (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ? QChar(c.unicode() + ('a' - 'A')) : c;
+    *out = QLatin1Char('\n');
 }
 
 qsizetype lineCount(const QByteArray& bytes)
@@ -212,20 +207,65 @@ qsizetype lineCount(const QByteArray& bytes)
     return count;
 }
 
-// Calls read(line, from, number) for each line of the text after the first; as scheduleLines
-// splits them.
+// The first ";" or line feed from at on, or end; eight characters at a time where the
+// processor compares them so.
+const QChar* nextBreak(const QChar* at, const QChar* end)
+{
+#if defined(__SSE2__)
+    const __m128i semicolons = _mm_set1_epi16(';');
+    const __m128i lineFeeds = _mm_set1_epi16('\n');
+    for (; end - at >= 8; at += 8) {
+        const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        const int found = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(chars, semicolons), _mm_cmpeq_epi16(chars, lineFeeds)));
+        if (found != 0)
+            return at + qCountTrailingZeroBits(uint(found)) / 2;
+    }
+#endif
+    while (at < end && *at != QLatin1Char(';') && *at != QLatin1Char('\n'))
+        ++at;
+    return at;
+}
+
+// A line of the text and where its fields lie; fields is how many of the eleven it holds.
+struct SplitLine
+{
+    QStringView line;
+    int from = 0;
+    int number = 0;
+    int fields = 0;
+    FieldSpan spans[seasonFieldCount];
+};
+
+// Calls read(line) for each line of the text after the first, as scheduleLines splits them,
+// with the spans of its fields as splitting at each ";" finds them, the last running to the
+// end of the line: each character is looked at once.
 template<typename Reader>
 void forEachLineAfterFirst(QStringView text, qsizetype from, Reader read)
 {
-    for (int number = 2; from < text.size(); ++number) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), from);
-        const qsizetype next = end < 0 ? text.size() : end + 1;
-        if (end < 0)
-            end = text.size();
-        else if (end > from && text.at(end - 1) == QLatin1Char('\r'))
-            --end;
-        read(text.mid(from, end - from), int(from), number);
-        from = next;
+    const QChar* const begin = text.data();
+    const QChar* const end = begin + text.size();
+    SplitLine split;
+    split.number = 1;
+    for (const QChar* at = begin + from; at < end;) {
+        const QChar* const lineStart = at;
+        const QChar* fieldStart = at;
+        split.fields = 0;
+        for (at = nextBreak(at, end); at < end && *at != QLatin1Char('\n'); at = nextBreak(at + 1, end)) {
+            if (split.fields < seasonFieldCount) {
+                split.spans[split.fields++] = {int(fieldStart - begin), int(at - fieldStart)};
+                fieldStart = at + 1;
+            }
+        }
+        const QChar* lineEnd = at;
+        if (at < end && lineEnd > lineStart && lineEnd[-1] == QLatin1Char('\r'))
+            --lineEnd;
+        if (split.fields == seasonFieldCount - 1)
+            split.spans[split.fields++] = {int(fieldStart - begin), int(lineEnd - fieldStart)};
+        split.line = QStringView(lineStart, lineEnd);
+        split.from = int(lineStart - begin);
+        ++split.number;
+        read(split);
+        at = at < end ? at + 1 : end;
     }
 }
 
@@ -267,6 +307,9 @@ DayRule parseDays(QStringView text)
 
 int parseDayMonth(QStringView text)
 {
+    // most records give no date
+    if (text.isEmpty())
+        return noDate;
     const QStringView date = withoutTag(text);
     if (date.isEmpty())
         return noDate;
@@ -292,9 +335,10 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
     QString folded;
     folded.reserve(text.size() / 4);
     file.records.reserve(lineCount(bytes));
-    forEachLineAfterFirst(text, firstEnd + 1, [&](QStringView line, int from, int lineNumber) {
-        if (trimmedView(line).isEmpty())
+    forEachLineAfterFirst(text, firstEnd + 1, [&](const SplitLine& split) {
+        if (trimmedView(split.line).isEmpty())
             return;
+        const int lineNumber = split.number;
         // built in its place, and taken back when the line is skipped
         SeasonRecord& record = file.records.emplaceBack();
         const auto skip = [&](const QString& reason) {
@@ -303,11 +347,12 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
             file.records.removeLast();
         };
         const auto field = [&](SeasonField which) { return QStringView(text).mid(record.spans[which].from, record.spans[which].size); };
-        record.lineSpan = {from, int(line.size())};
-        if (!splitFields(line, from, record.spans)) {
+        record.lineSpan = {split.from, int(split.line.size())};
+        if (split.fields < seasonFieldCount) {
             skip(QStringLiteral("fewer than eleven fields"));
             return;
         }
+        std::copy(std::begin(split.spans), std::end(split.spans), std::begin(record.spans));
         bool readable = false;
         record.khz = khzOf(field(KhzField), &readable);
         // above any radio frequency a number is a typing error, and it would not round to whole kHz
@@ -333,8 +378,9 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
         record.stopDate = readDate(StopField);
         record.inactive = trimmedView(field(PersistenceField)) == QLatin1String("8");
         const int foldedFrom = int(folded.size());
+        // one name a line, so that a finder may search all of them at once
         appendFolded(field(StationField), folded);
-        record.foldedSpan = {foldedFrom, int(folded.size()) - foldedFrom};
+        record.foldedSpan = {foldedFrom, int(folded.size()) - 1 - foldedFrom};
     });
     // shared once the last name is in
     for (SeasonRecord& record : file.records) {

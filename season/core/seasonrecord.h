@@ -44,8 +44,9 @@ struct FieldSpan
 
 struct SeasonRecord
 {
-    // The whole decoded file, and the case-folded station names of all its records, each shared
-    // by every record of the file: a record keeps only where its parts lie in them.
+    // The whole decoded file, and the case-folded station names of all its records (each
+    // followed by a line feed, in file order), each shared by every record of the file: a
+    // record keeps only where its parts lie in them.
     QString text;
     QString foldedStations;
     FieldSpan lineSpan;

@@ -119,6 +119,13 @@ private slots:
         QTest::addColumn<QStringList>("drawn");
         QTest::newRow("none") << "" << "5 of 5 broadcasts" << "" << QStringList();
         QTest::newRow("station, any case") << "guideFind=RÁDIO" << "1 of 5 broadcasts" << "" << QStringList();
+        // typed on, a text that holds the one before looks only among the rows it found
+        QTest::newRow("station typed, not holding the last text") << "guideFind=r|guideFind=ra|guideFind=rád"
+                                                                  << "1 of 5 broadcasts" << "" << QStringList();
+        QTest::newRow("station typed on and back") << "guideFind=d|guideFind=de|guideFind=deu|guideFind=e"
+                                                   << "3 of 5 broadcasts" << "" << QStringList();
+        QTest::newRow("station typed on, on air") << "guideOnAir|guideFind=d|guideFind=de" << "1 of 5 broadcasts" << ""
+                                                  << QStringList();
         QTest::newRow("band") << "guideBand=31m" << "2 of 5 broadcasts" << "31m" << QStringList{"Rádio Romania", "ERT"};
         QTest::newRow("band and language") << "guideBand=31m|guideLanguage=Gr" << "1 of 5 broadcasts" << "31m"
                                            << QStringList{"ERT"};

@@ -161,17 +161,6 @@ private slots:
         if (box != QLatin1String("cbTx")) // site codes repeat, so a site is never looked up by its code
             QCOMPARE(test.window.findItemByData(comboBox, code), position);
     }
-
-    void firstStartDefaults()
-    {
-        ledraTest::TestWindow test;
-        const MainWindow& w = test.window;
-        const QStringList current = {rowLine(w.fromIndex, w.fromCode, w.ui->cbFrom->currentText()),
-                                     rowLine(w.toIndex, w.toCode, w.ui->cbTo->currentText()),
-                                     rowLine(w.langIndex, w.langCode, w.ui->cbLang->currentText())};
-        QCOMPARE(current, QStringList({"271 USA=United States of America", "9 NAm=(North) America(s)",
-                                       "133 E=English: UK (60m), USA (225m), India (200m), others [eng]"}));
-    }
 };
 
 LEDRA_TEST_MAIN(TestCodeTables)

@@ -457,12 +457,8 @@ void GuideWindow::tuneRow(int sourceRow)
 QSet<QString> GuideWindow::scheduleLines() const
 {
     QSet<QString> lines;
-    for (int row = 0; row < schedule->rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < orvaneColumns; ++column)
-            cells.append(schedule->index(row, column).data().toString());
-        lines.insert(cells.join(QLatin1Char(';')));
-    }
+    for (int row = 0; row < schedule->rowCount(); ++row)
+        lines.insert(scheduleRowKey(scheduleRowFields(*schedule, row)));
     return lines;
 }
 
@@ -483,7 +479,7 @@ void GuideWindow::addToSchedule()
     for (const QModelIndex& index : selected) {
         const SeasonRecord& record = model->record(filtered->sourceRow(index.row()));
         const QStringList fields = scheduleFields(record);
-        const QString line = fields.join(QLatin1Char(';'));
+        const QString line = scheduleRowKey(fields);
         if (inSchedule.contains(line)) {
             ++skipped;
             continue;

@@ -2,45 +2,13 @@
 #include "download/core/seasonstore.h"
 
 #include "app/core/guidestore.h"
+#include "schedule/core/wholefile.h"
 #include "season/core/seasoncode.h"
 #include "season/core/seasonrecord.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-#include <QTemporaryFile>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <unistd.h>
-
-namespace {
-
-QString systemReason()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
-QString writeAll(QFile& file, const QByteArray& bytes)
-{
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0)
-            return file.errorString();
-        written += count;
-    }
-    if (!file.flush())
-        return file.errorString();
-    return ::fsync(file.handle()) == 0 ? QString() : systemReason();
-}
-
-bool renamed(const QString& from, const QString& to)
-{
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-}
-
-} // namespace
 
 QUrl storedSeasonBaseUrl()
 {
@@ -137,27 +105,7 @@ int keptRecordCount(const QString& path)
 
 QString keepSeasonFile(const QString& path, const QByteArray& bytes)
 {
-    QTemporaryFile incoming(path + QStringLiteral(".XXXXXX"));
-    if (!incoming.open())
-        return incoming.errorString();
-    // as readable as a file the user saved, not private as temporary files are
-    incoming.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                            | QFileDevice::ReadOther);
-    const QString problem = writeAll(incoming, bytes);
-    if (!problem.isEmpty())
-        return problem;
-    const QString backup = backupPath(path);
-    const bool hadCopy = QFile::exists(path);
-    if (hadCopy && !renamed(path, backup))
-        return systemReason();
-    if (!renamed(incoming.fileName(), path)) {
-        const QString reason = systemReason();
-        if (hadCopy)
-            renamed(backup, path);
-        return reason;
-    }
-    incoming.setAutoRemove(false);
-    return QString();
+    return replaceKeepingBackup(path, backupPath(path), bytes, Backup::Required).problem;
 }
 
 bool dailyCheckDue(const QDateTime& lastCheck, const QDateTime& now)

@@ -105,6 +105,35 @@ QString scheduleLine(const QStringList& fields, int columns)
     return line;
 }
 
+QString scheduleRowKey(const QStringList& fields)
+{
+    return fields.join(QLatin1Char(';'));
+}
+
+QString scheduleRowKey(const ScheduleFields& fields)
+{
+    qsizetype size = orvaneColumns - 1;
+    for (QStringView field : fields)
+        size += field.size();
+    QString key;
+    key.reserve(size);
+    for (int column = 0; column < orvaneColumns; ++column) {
+        if (column > 0)
+            key.append(QLatin1Char(';'));
+        key.append(fields[size_t(column)]);
+    }
+    return key;
+}
+
+QStringList scheduleRowFields(const QAbstractItemModel& schedule, int row)
+{
+    QStringList fields;
+    fields.reserve(orvaneColumns);
+    for (int column = 0; column < orvaneColumns; ++column)
+        fields.append(schedule.index(row, column).data().toString());
+    return fields;
+}
+
 QString decodeScheduleText(const QByteArray& bytes)
 {
     if (!mayBeUtf8(bytes))

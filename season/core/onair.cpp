@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "season/core/onair.h"
 
+#include "schedule/core/scheduleformat.h"
+
 #include <QTime>
 
 #include <cmath>
@@ -119,14 +121,14 @@ QString statusText(const SeasonRecord& record, const QDateTime& utc)
 
 namespace {
 
-// scheduleFields(record) joined by ";", put together without a list of its fields
-QString scheduleLineOf(const SeasonRecord& record)
+// scheduleRowKey(scheduleFields(record)), from views of the record's fields
+QString rowKeyOf(const SeasonRecord& record)
 {
-    QString line = roundedKhz(record.khz);
-    line.reserve(record.lineSpan.size + 8);
-    for (SeasonField field : {TimeField, DaysField, CountryField, StationField, LanguageField, TargetField, SiteField})
-        line.append(QLatin1Char(';')).append(record.field(field));
-    return line.append(QLatin1Char(';')).append(record.times.days.mode);
+    const QString khz = roundedKhz(record.khz);
+    return scheduleRowKey(ScheduleFields{khz, record.field(TimeField), record.field(DaysField),
+                                         record.field(CountryField), record.field(StationField),
+                                         record.field(LanguageField), record.field(TargetField),
+                                         record.field(SiteField), record.times.days.mode});
 }
 
 } // namespace
@@ -139,14 +141,14 @@ QSet<QString> inactiveOnlyLines(const QList<SeasonRecord>& records)
     QSet<qint64> inactiveKhz;
     for (const SeasonRecord& record : records) {
         if (record.inactive) {
-            lines.insert(scheduleLineOf(record));
+            lines.insert(rowKeyOf(record));
             inactiveKhz.insert(wholeKhz(record));
         }
     }
     // only active records on an inactive one's frequency can share its line
     for (const SeasonRecord& record : records) {
         if (!record.inactive && !lines.isEmpty() && inactiveKhz.contains(wholeKhz(record)))
-            lines.remove(scheduleLineOf(record));
+            lines.remove(rowKeyOf(record));
     }
     return lines;
 }

@@ -8,12 +8,44 @@
 #include <map>
 #include <utility>
 
+namespace {
+
+// A country and remarks of seven Latin-1 characters in all, as nearly all are, as one number,
+// which is quicker to hash than the two texts; none for longer ones.
+std::optional<quint64> packedSiteField(QStringView country, QStringView remarks)
+{
+    if (country.size() + remarks.size() > 7)
+        return std::nullopt;
+    // both lengths in the top byte, the characters in the seven below
+    quint64 characters = 0;
+    for (QStringView part : {country, remarks}) {
+        for (QChar c : part) {
+            if (c.unicode() > 0xff)
+                return std::nullopt;
+            characters = characters << 8 | c.unicode();
+        }
+    }
+    return quint64(country.size()) << 60 | quint64(remarks.size()) << 56 | characters;
+}
+
+} // namespace
+
 RecordPaths::RecordPaths(const QList<SeasonRecord>& records, const SitePositions& sites, const GeoPosition& listener)
     : from(listener)
 {
+    QHash<quint64, int> siteOfShortField;
     // the views point into the records, which outlive this constructor
     QHash<std::pair<QStringView, QStringView>, int> siteOfField; // country and remarks
     std::map<std::pair<double, double>, int> siteAt;
+    const auto siteNamed = [&](QStringView country, QStringView remarks) {
+        const std::optional<GeoPosition> site = sites.of(remarks, country);
+        if (!site)
+            return -1;
+        const auto [at, added] = siteAt.emplace(std::make_pair(site->latitude, site->longitude), int(places.size()));
+        if (added)
+            places.push_back({*site, siteDistance(listener, *site)});
+        return at->second;
+    };
     siteOfRecord.reserve(size_t(records.size()));
     std::pair<QStringView, QStringView> lastField;
     for (const SeasonRecord& record : records) {
@@ -24,17 +56,16 @@ RecordPaths::RecordPaths(const QList<SeasonRecord>& records, const SitePositions
             continue;
         }
         lastField = siteField;
-        auto known = siteOfField.constFind(siteField);
-        if (known == siteOfField.cend()) {
-            int index = -1;
-            if (const std::optional<GeoPosition> site = sites.of(siteField.second, siteField.first)) {
-                const auto [at, added] = siteAt.emplace(std::make_pair(site->latitude, site->longitude), int(places.size()));
-                if (added)
-                    places.push_back({*site, siteDistance(listener, *site)});
-                index = at->second;
-            }
-            known = siteOfField.insert(siteField, index);
+        if (const std::optional<quint64> packed = packedSiteField(siteField.first, siteField.second)) {
+            auto known = siteOfShortField.constFind(*packed);
+            if (known == siteOfShortField.cend())
+                known = siteOfShortField.insert(*packed, siteNamed(siteField.first, siteField.second));
+            siteOfRecord.push_back(*known);
+            continue;
         }
+        auto known = siteOfField.constFind(siteField);
+        if (known == siteOfField.cend())
+            known = siteOfField.insert(siteField, siteNamed(siteField.first, siteField.second));
         siteOfRecord.push_back(*known);
     }
 }

@@ -53,10 +53,17 @@ bool isDigits(QStringView text)
 // Minutes of the day from "HHMM"; -1 when unreadable. 2400 is allowed here, the caller decides.
 int minutesOf(QStringView hhmm)
 {
-    if (hhmm.size() != 4 || !isDigits(hhmm))
+    if (hhmm.size() != 4)
         return -1;
-    const int hours = digitsValue(hhmm.left(2));
-    const int minutes = digitsValue(hhmm.mid(2));
+    int digits[4];
+    for (int at = 0; at < 4; ++at) {
+        const char16_t c = hhmm[at].unicode();
+        if (c < '0' || c > '9')
+            return -1;
+        digits[at] = c - '0';
+    }
+    const int hours = digits[0] * 10 + digits[1];
+    const int minutes = digits[2] * 10 + digits[3];
     if (minutes > 59 || hours > 24 || (hours == 24 && minutes != 0))
         return -1;
     return hours * 60 + minutes;
@@ -179,24 +186,50 @@ double khzOf(QStringView field, bool* readable)
     return decimals > 0 ? double(mantissa) / powersOfTen[decimals] : double(mantissa);
 }
 
-// Appends the station name case-folded and a line feed; a name of plain ASCII, as nearly all
-// are, folds here.
-void appendFolded(QStringView station, QString& folded)
+// The case-folded station names, one a line, written into a text sized once: a name of plain
+// ASCII, as nearly all are, folds here.
+class FoldedNames
 {
-    for (QChar c : station) {
-        if (c.unicode() >= 0x80) {
-            folded += station.toString().toCaseFolded();
-            folded += QLatin1Char('\n');
-            return;
-        }
+public:
+    explicit FoldedNames(qsizetype expected)
+        : names(expected, Qt::Uninitialized)
+    {
     }
-    const qsizetype at = folded.size();
-    folded.resize(at + station.size() + 1);
-    QChar* out = folded.data() + at;
-    for (QChar c : station)
-        *out++ = (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ? QChar(c.unicode() + ('a' - 'A')) : c;
-    *out = QLatin1Char('\n');
-}
+
+    qsizetype size() const { return used; }
+
+    void append(QStringView station)
+    {
+        for (QChar c : station) {
+            if (c.unicode() >= 0x80) {
+                write(station.toString().toCaseFolded(), false);
+                return;
+            }
+        }
+        write(station, true);
+    }
+
+    QString take()
+    {
+        names.resize(used);
+        return std::move(names);
+    }
+
+private:
+    void write(QStringView name, bool ascii)
+    {
+        if (used + name.size() + 1 > names.size())
+            names.resize(std::max(2 * names.size(), used + name.size() + 1));
+        QChar* out = names.data() + used;
+        for (QChar c : name)
+            *out++ = ascii && c >= QLatin1Char('A') && c <= QLatin1Char('Z') ? QChar(c.unicode() + ('a' - 'A')) : c;
+        *out = QLatin1Char('\n');
+        used += name.size() + 1;
+    }
+
+    QString names;
+    qsizetype used = 0;
+};
 
 qsizetype lineCount(const QByteArray& bytes)
 {
@@ -298,6 +331,11 @@ DayRule parseDays(QStringView text)
         rule.weekdays = everyDay;
         return rule;
     }
+    // one item, as nearly always, needs no tokenizer
+    if (!days.contains(QLatin1Char(','))) {
+        rule.irregular = !addDaysItem(days, rule);
+        return rule;
+    }
     for (QStringView item : days.tokenize(QLatin1Char(','))) {
         if (!addDaysItem(trimmedView(item), rule))
             rule.irregular = true;
@@ -332,8 +370,7 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
     const qsizetype firstEnd = text.indexOf(QLatin1Char('\n'));
     if (firstEnd < 0)
         return file;
-    QString folded;
-    folded.reserve(text.size() / 4);
+    FoldedNames folded(text.size() / 3);
     file.records.reserve(lineCount(bytes));
     forEachLineAfterFirst(text, firstEnd + 1, [&](const SplitLine& split) {
         if (trimmedView(split.line).isEmpty())
@@ -379,13 +416,14 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
         record.inactive = trimmedView(field(PersistenceField)) == QLatin1String("8");
         const int foldedFrom = int(folded.size());
         // one name a line, so that a finder may search all of them at once
-        appendFolded(field(StationField), folded);
+        folded.append(field(StationField));
         record.foldedSpan = {foldedFrom, int(folded.size()) - 1 - foldedFrom};
     });
     // shared once the last name is in
+    const QString names = folded.take();
     for (SeasonRecord& record : file.records) {
         record.text = text;
-        record.foldedStations = folded;
+        record.foldedStations = names;
     }
     return file;
 }

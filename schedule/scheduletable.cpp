@@ -14,6 +14,7 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -246,9 +247,12 @@ ScheduleTable::Files ScheduleTable::files(const QList<int>& order)
     for (int row : order) {
         if (!isSavedFrequency(values.at(row)))
             continue;
-        const QStringList fields = rowFields(row);
-        orvane += scheduleLine(fields, orvaneColumns);
-        pelkin += scheduleLine(fields, pelkinColumns);
+        std::array<QString, orvaneColumns> texts;
+        for (int column = 0; column < orvaneColumns; ++column)
+            texts[size_t(column)] = cell(row, column);
+        const auto field = [&texts](int column) -> const QString& { return texts[size_t(column)]; };
+        appendScheduleLine(orvane, orvaneColumns, field);
+        appendScheduleLine(pelkin, pelkinColumns, field);
     }
     return {orvane.toUtf8(), pelkin.toUtf8()};
 }

@@ -99,9 +99,7 @@ int splitScheduleLine(QStringView line, ScheduleFields& fields)
 QString scheduleLine(const QStringList& fields, int columns)
 {
     QString line;
-    for (int column = 0; column < columns; ++column)
-        line += fields.value(column) + QLatin1Char(';');
-    line += QLatin1Char('\n');
+    appendScheduleLine(line, columns, [&fields](int column) { return fields.value(column); });
     return line;
 }
 

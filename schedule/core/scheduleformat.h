@@ -26,6 +26,13 @@ int splitScheduleLine(QStringView line, ScheduleFields& fields);
 
 // A schedule line of the first columns of the fields, each followed by ";", ending in LF.
 QString scheduleLine(const QStringList& fields, int columns);
+// The same line put at the end of text; field(column) gives each field's text.
+template <typename Field> void appendScheduleLine(QString& text, int columns, const Field& field)
+{
+    for (int column = 0; column < columns; ++column)
+        text.append(field(column)).append(QLatin1Char(';'));
+    text.append(QLatin1Char('\n'));
+}
 
 // A schedule row's key: its nine fields joined by ";", alike for a row of the table and for a
 // season record made a row, so that each finds the other.

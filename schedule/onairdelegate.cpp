@@ -4,6 +4,8 @@
 #include "schedule/core/scheduleformat.h"
 #include "season/core/onair.h"
 
+#include <QApplication>
+#include <QPainter>
 #include <QStringList>
 
 namespace {
@@ -34,15 +36,35 @@ bool OnAirDelegate::rowBold(const QModelIndex& index, const QDateTime& utc) cons
     return !inactiveLines.contains(scheduleRowKey(scheduleRowFields(*index.model(), index.row())));
 }
 
+// A cell is a text and nothing else, so it is drawn as the style would draw it without asking
+// the item for each of its roles: painting a screenful of cells is most of a keystroke's time.
 void OnAirDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    if (!rowBold(index, QDateTime::currentDateTimeUtc())) {
-        QStyledItemDelegate::paint(painter, option, index);
-        return;
+    const bool selected = option.state.testFlag(QStyle::State_Selected);
+    const QPalette::ColorGroup group = !option.state.testFlag(QStyle::State_Enabled) ? QPalette::Disabled
+                                       : option.state.testFlag(QStyle::State_Active) ? QPalette::Normal
+                                                                                     : QPalette::Inactive;
+    if (selected)
+        painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+    QFont font = option.font;
+    font.setBold(rowBold(index, QDateTime::currentDateTimeUtc()));
+    const QFontMetrics metrics(font);
+    const QWidget* view = option.widget;
+    const QStyle* style = view ? view->style() : QApplication::style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    const QRect textArea = option.rect.adjusted(margin, 0, -margin, 0);
+    const QString text = metrics.elidedText(index.data(Qt::DisplayRole).toString(), option.textElideMode, textArea.width());
+    painter->save();
+    painter->setFont(font);
+    painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->drawText(textArea, int(Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine), text);
+    painter->restore();
+    if (option.state.testFlag(QStyle::State_HasFocus)) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.backgroundColor = option.palette.color(group, selected ? QPalette::Highlight : QPalette::Window);
+        style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, view);
     }
-    QStyleOptionViewItem bold = option;
-    bold.font.setBold(true);
-    QStyledItemDelegate::paint(painter, bold, index);
 }
 
 QSize OnAirDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const

@@ -393,13 +393,15 @@ LogFileReading readAdif(const QByteArray& bytes)
         bool read = false;
         const int length = parts.size() >= 2 ? parts.at(1).trimmed().toInt(&read) : 0;
         if (!read || length < 0 || at + length > bytes.size()) {
-            reading.problems.append(QStringLiteral("record %1: field %2 runs past the end of the file")
+            reading.problems.append(QStringLiteral("record %1: field %2 runs past the end of the file, left out")
                                         .arg(record + 1).arg(name));
-            break;
+            return reading;
         }
         fields.insert(name, QString::fromUtf8(bytes.mid(at, length)));
         at += length;
     }
+    if (!fields.isEmpty())
+        reading.problems.append(QStringLiteral("record %1: no <EOR> at the end of the file, left out").arg(record + 1));
     return reading;
 }
 

@@ -3,9 +3,8 @@
 
 #include "schedule/core/frequencyreadings.h"
 #include "schedule/core/roworder.h"
-#include "schedule/core/scheduleformat.h"
+#include "schedule/scheduletable.h"
 #include "schedule/core/wholefile.h"
-#include "schedule/frequencycolumn.h"
 #include "schedule/waitcursor.h"
 
 #include <QCloseEvent>
@@ -46,29 +45,6 @@ QString leftOutNotice(qsizetype count)
 
 } // namespace
 
-MainWindow::ScheduleFiles MainWindow::scheduleFiles(const QList<int>& order)
-{
-    const QList<qint64>& frequencies = frequencyColumn->values();
-    QString orvane;
-    QString pelkin;
-    for (int row : order) {
-        if (!isSavedFrequency(frequencies.at(row)))
-            continue;
-        for (int column = 0; column < orvaneColumns; ++column) {
-            const QString text = getTableItem(row, column);
-            orvane += text;
-            orvane += QLatin1Char(';');
-            if (column < pelkinColumns) {
-                pelkin += text;
-                pelkin += QLatin1Char(';');
-            }
-        }
-        orvane += QLatin1Char('\n');
-        pelkin += QLatin1Char('\n');
-    }
-    return {orvane.toUtf8(), pelkin.toUtf8()};
-}
-
 bool MainWindow::savePass(const QString& fileBase, const QByteArray& bytes, QList<int>& order)
 {
     backedUp = 0;
@@ -94,7 +70,7 @@ bool MainWindow::savePass(const QString& fileBase, const QByteArray& bytes, QLis
     {
         WaitCursor wait;
         if (sortOnSave != 0 && !order.isEmpty()) {
-            sortTableRows(order);
+            scheduleTable->sortUndoable(order);
             // the table is in order now, so a later pass has nothing to move
             order.clear();
         }
@@ -114,16 +90,16 @@ bool MainWindow::savePass(const QString& fileBase, const QByteArray& bytes, QLis
 // The rows are sorted once and read once for both files.
 void MainWindow::on_savedata_clicked()
 {
-    QList<int> order = frequencyOrder(frequencyColumn->values());
-    const ScheduleFiles files = scheduleFiles(order);
+    QList<int> order = frequencyOrder(scheduleTable->frequencies());
+    const ScheduleTable::Files files = scheduleTable->files(order);
     orvaneFileSaved = savePass(orvaneFileBase, files.orvane, order);
     savePelkinFile(files.pelkin, order);
 }
 
 void MainWindow::savepelkin()
 {
-    QList<int> order = frequencyOrder(frequencyColumn->values());
-    savePelkinFile(scheduleFiles(order).pelkin, order);
+    QList<int> order = frequencyOrder(scheduleTable->frequencies());
+    savePelkinFile(scheduleTable->files(order).pelkin, order);
 }
 
 void MainWindow::savePelkinFile(const QByteArray& bytes, QList<int>& order)
@@ -132,11 +108,11 @@ void MainWindow::savePelkinFile(const QByteArray& bytes, QList<int>& order)
     // the table counts as saved only when both files hold it
     if (saved && orvaneFileSaved) {
         setWindowModified(false);
-        undoStack->setClean();
+        scheduleTable->undoStack()->setClean();
         savedSinceStart = true;
     }
 
-    const QList<qint64>& frequencies = frequencyColumn->values();
+    const QList<qint64>& frequencies = scheduleTable->frequencies();
     const auto leftOut = std::count_if(frequencies.cbegin(), frequencies.cend(),
                                        [](qint64 frequency) { return !isSavedFrequency(frequency); });
     if (leftOut > 0)

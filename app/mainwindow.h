@@ -11,6 +11,8 @@
 
 class QCloseEvent;
 class GuideWindow;
+class LogWindow;
+struct Reception;
 class QComboBox;
 class RigLink;
 class ScheduleTable;
@@ -142,6 +144,13 @@ private:
 
     // --- bookmarks: the whole schedule as an SDR program's bookmarks
     void setUpExport();
+
+    // --- log: the reception log window, Heard it from the table and the guide
+    void setUpLog();
+    LogWindow* receptionLogWindow();
+    void enterHeard(const Reception& known);
+    void heardSelectedRow();
+    LogWindow* logWindow = nullptr;
 
     // --- editing: undo and the keyboard
     void setUpUndo();

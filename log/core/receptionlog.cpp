@@ -256,10 +256,15 @@ QList<Reception> ReceptionLog::receptions()
 
 namespace {
 
+// with the reception's id when it has one (an entry put back by Undo)
 bool insertReception(QSqlQuery& query, const Reception& reception)
 {
-    query.prepare(QStringLiteral("INSERT INTO receptions (%1) VALUES (?%2)")
-                      .arg(columns, QStringLiteral(", ?").repeated(19)));
+    const bool withId = reception.id > 0;
+    query.prepare(QStringLiteral("INSERT INTO receptions (%1%2) VALUES (?%3)")
+                      .arg(withId ? QStringLiteral("id, ") : QString(), columns,
+                           QStringLiteral(", ?").repeated(withId ? 20 : 19)));
+    if (withId)
+        query.addBindValue(reception.id);
     bindReception(query, reception);
     return query.exec();
 }
@@ -334,7 +339,9 @@ ImportCounts ReceptionLog::import(const QList<Reception>& receptions)
                 ++counts.skipped;
                 continue;
             }
-            if (!insertReception(query, reception))
+            Reception imported = reception;
+            imported.id = 0;
+            if (!insertReception(query, imported))
                 return false;
             ++counts.added;
         }

@@ -46,7 +46,8 @@ public:
 
     // every reception, the earliest first
     QList<Reception> receptions();
-    // the stored reception's id, or 0 when it could not be stored
+    // the stored reception's id, or 0 when it could not be stored; a reception with an id is
+    // stored under it
     qint64 add(const Reception& reception);
     bool update(const Reception& reception);
     bool remove(qint64 id);

@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 
 #include "geo/core/listenerlocation.h"
+#include "guide/guidewindow.h"
 #include "log/core/heard.h"
 #include "log/logentrydialog.h"
 #include "log/logwindow.h"
@@ -79,4 +80,17 @@ void MainWindow::heardSelectedRow()
     if (!mode.isEmpty())
         known.mode = mode;
     enterHeard(known);
+}
+
+// the guide's Heard it opens the entry dialog, and its marks follow the log
+void MainWindow::connectGuideToLog()
+{
+    LogWindow* log = receptionLogWindow();
+    connect(guideWindow, &GuideWindow::heardRequested, this, [this](const QString& line) {
+        const SeasonFile file = parseSeasonFile("kHz:\n" + line.toUtf8() + '\n');
+        if (!file.records.isEmpty())
+            enterHeard(receptionOf(file.records.first(), QDateTime::currentDateTimeUtc(), storedLocationText()));
+    });
+    connect(log, &LogWindow::logChanged, guideWindow, [this, log] { guideWindow->showHeard(log->receptions()); });
+    guideWindow->showHeard(log->receptions());
 }

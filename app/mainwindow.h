@@ -150,6 +150,7 @@ private:
     LogWindow* receptionLogWindow();
     void enterHeard(const Reception& known);
     void heardSelectedRow();
+    void connectGuideToLog();
     LogWindow* logWindow = nullptr;
 
     // --- editing: undo and the keyboard

@@ -133,8 +133,12 @@ QString GuideModel::displayText(const SeasonRecord& record, int column) const
         const QString name = codeNames.site(remarks, record.field(CountryField).toString());
         return name.isEmpty() ? remarks : remarks + QStringLiteral(" (") + name + QLatin1Char(')');
     }
-    case StatusColumn:
-        return statusText(record, now);
+    case StatusColumn: {
+        const QString status = statusText(record, now);
+        if (!heardKeys.contains(heardKey(record.field(StationField), record.khz)))
+            return status;
+        return status.isEmpty() ? QStringLiteral("heard") : status + QStringLiteral(", heard");
+    }
     }
     return QString();
 }
@@ -294,4 +298,16 @@ QModelIndex GuideFilterModel::mapFromSource(const QModelIndex& sourceIndex) cons
 QVariant GuideFilterModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     return guide->headerData(section, orientation, role);
+}
+
+void GuideModel::setHeard(const QSet<QString>& keys)
+{
+    heardKeys = keys;
+    if (!all.isEmpty())
+        emit dataChanged(index(0, StatusColumn), index(int(all.size()) - 1, StatusColumn), {Qt::DisplayRole});
+}
+
+QString GuideModel::heardKey(QStringView station, double khz)
+{
+    return station.toString() + QLatin1Char('\n') + roundedKhz(khz);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "geo/core/geoposition.h"
+#include "log/core/reception.h"
 #include "season/core/seasonfilter.h"
 
 #include <QDateTime>
@@ -20,6 +21,8 @@ class QComboBox;
 class QDragEnterEvent;
 class QDropEvent;
 class QHideEvent;
+class QLabel;
+class QPushButton;
 class QShowEvent;
 class QModelIndex;
 class QTimer;
@@ -46,6 +49,9 @@ public:
     void showMoment(const QDateTime& utc);
     // The listener's location, for the km, Bearing and Path columns and "Within"; none empties them.
     void setLocation(const std::optional<GeoPosition>& location);
+    // The receptions of the log: the broadcasts heard before are marked, and the selected one's
+    // line says how often and how well (in guideheard.cpp).
+    void showHeard(const QList<Reception>& receptions);
 
 signals:
     void tuneRequested(const QString& khz, const QString& modeCode);
@@ -53,6 +59,8 @@ signals:
     void rowsToAdd(const QList<QStringList>& rows);
     // the schedule lines (nine fields joined by ";") that stand for inactive records only
     void inactiveLinesChanged(const QSet<QString>& lines);
+    // Heard it for the selected broadcast: its season-file line
+    void heardRequested(const QString& recordLine);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -82,6 +90,12 @@ private:
     void chooseMapBand();
     void showSelectionOnMap();
     void selectSourceRow(int sourceRow);
+    // Heard it and the line of a broadcast heard before, in guideheard.cpp
+    void setUpHeard();
+    void showHeardLine();
+    QList<Reception> heard;
+    QPushButton* heardButton = nullptr;
+    QLabel* heardLine = nullptr;
 
     Ui_GuideWindow* ui;
     const QAbstractItemModel* schedule;

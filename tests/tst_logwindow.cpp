@@ -102,6 +102,31 @@ private slots:
         QCOMPARE(test.answerer.shown(), QStringList());
     }
 
+    // Heard it in the guide: the dialog filled from the record, and once logged the broadcast is
+    // marked and its line says when and how well it was heard
+    void heardInTheGuide()
+    {
+        ledraTest::GuideTestWindow test("kHz:75;\n9610;1200-1300;;ROU;Radio Romania Int.;E;ME;g;1;;\n"
+                                        "6090;1200-1300;;D;Other;E;Eu;;;;\n");
+        ledraTest::selectRows(test.table(), {0});
+        QCOMPARE(test.child<QLabel>("guideHeardLine")->text(), QString());
+        test.child<QPushButton>("guideHeard")->click();
+        LogEntryDialog* dialog = openDialog(&test.window);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->ui->stationEdit->text(), QString("Radio Romania Int."));
+        QCOMPARE(dialog->ui->siteEdit->text(), QString("Galbeni 46N45-26E41"));
+        QCOMPARE(dialog->ui->modeEdit->currentText(), QString("AM"));
+        QTest::keyClicks(dialog->ui->sinpoEdit, "34433");
+        pressOk(dialog);
+        const QList<Reception> logged = ReceptionLog().receptions();
+        QCOMPARE(logged.size(), 1);
+        QCOMPARE(test.child<QLabel>("guideHeardLine")->text(),
+                 QString("Heard once, last %1 UTC, SINPO 34433").arg(logMomentText(logged.first().start)));
+        QAbstractItemModel* rows = test.table()->model();
+        QCOMPARE(rows->index(0, 11).data().toString(), QString("on air (60 min left), heard"));
+        QCOMPARE(rows->index(1, 11).data().toString(), QString("on air (60 min left)"));
+    }
+
     // sorting, finding and dates; deleting and Undo, which puts the entry back as it was
     void browseDeleteUndo()
     {

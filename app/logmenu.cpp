@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 
+#include "download/core/seasonstore.h"
 #include "geo/core/listenerlocation.h"
 #include "guide/guidewindow.h"
+#include "log/core/desktopnotifier.h"
 #include "log/core/heard.h"
+#include "log/core/reminderclock.h"
 #include "log/logentrydialog.h"
 #include "log/logwindow.h"
 #include "radiolink/core/rigtuning.h"
@@ -11,7 +14,9 @@
 #include "schedule/scheduletable.h"
 #include "ui_mainwindow.h"
 
+#include <QFile>
 #include <QPointer>
+#include <QStatusBar>
 
 namespace {
 
@@ -27,8 +32,27 @@ SeasonRecord recordOfRow(const QStringList& fields)
     return file.records.value(0);
 }
 
+SeasonRecord recordOfLine(const QString& line)
+{
+    return parseSeasonFile("kHz:\n" + line.toUtf8() + '\n').records.value(0);
+}
+
+// the season file the guide showed last, or the newest one kept
+QList<SeasonRecord> reminderRecords()
+{
+    QString path = guideStore().value(QStringLiteral("lastFile")).toString();
+    if (path.isEmpty() || !QFile::exists(path))
+        path = newestKeptSeasonFile();
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return {};
+    return parseSeasonFile(file.readAll()).records;
+}
+
 } // namespace
 
+// Reminders start with the window when the log says "Remind me"; the log itself is not made
+// before the listener asks for it.
 void MainWindow::setUpLog()
 {
     auto* actionLog = new QAction(tr("Reception log..."), this);
@@ -44,13 +68,48 @@ void MainWindow::setUpLog()
     actionHeard->setObjectName(QStringLiteral("actionHeardIt"));
     ui->menuEdit->addAction(actionHeard);
     connect(actionHeard, &QAction::triggered, this, &MainWindow::heardSelectedRow);
+    auto* actionFavourite = new QAction(tr("Favourite station"), this);
+    actionFavourite->setObjectName(QStringLiteral("actionFavourite"));
+    actionFavourite->setCheckable(true);
+    ui->menuEdit->addAction(actionFavourite);
+    connect(actionFavourite, &QAction::triggered, this, &MainWindow::starSelectedRow);
+    connect(ui->menuEdit, &QMenu::aboutToShow, this, [this, actionFavourite] {
+        const int row = ui->thetable->currentRow();
+        const QStringList fields = row >= 0 ? scheduleTable->rowFields(row) : QStringList();
+        actionFavourite->setEnabled(row >= 0);
+        actionFavourite->setChecked(row >= 0 && QFile::exists(ReceptionLog::defaultPath())
+                                    && receptionLogWindow()->receptionLog().isFavourite(
+                                        fields.value(4), fields.value(0).toDouble()));
+    });
+    if (QFile::exists(ReceptionLog::defaultPath()) && ReminderClock::remindOn(receptionLogWindow()->receptionLog()))
+        startReminders();
 }
 
 LogWindow* MainWindow::receptionLogWindow()
 {
-    if (!logWindow)
-        logWindow = new LogWindow(this);
+    if (logWindow)
+        return logWindow;
+    logWindow = new LogWindow(this);
+    connect(logWindow, &LogWindow::logChanged, this, &MainWindow::showLogMarksInGuide);
+    connect(logWindow, &LogWindow::remindChanged, this, [this](bool on) {
+        if (on)
+            startReminders();
+    });
     return logWindow;
+}
+
+void MainWindow::startReminders()
+{
+    if (reminders)
+        return;
+    auto* notifier = new DesktopNotifier(QDBusConnection::sessionBus(), this);
+    reminders = new ReminderClock(&receptionLogWindow()->receptionLog(), notifier, this);
+    reminders->setRecords(reminderRecords());
+    connect(reminders, &ReminderClock::tuneRequested, this, &MainWindow::tuneReceiver);
+    connect(notifier, &DesktopNotifier::failed, this, [this](const QString& problem) {
+        statusBar()->showMessage(problem, 10000);
+    });
+    reminders->start();
 }
 
 // the dialog opens at once; when the Hamlib link is set, the receiver's frequency comes into it
@@ -82,15 +141,39 @@ void MainWindow::heardSelectedRow()
     enterHeard(known);
 }
 
-// the guide's Heard it opens the entry dialog, and its marks follow the log
+void MainWindow::starSelectedRow(bool starred)
+{
+    const int row = ui->thetable->currentRow();
+    if (row < 0)
+        return;
+    const QStringList fields = scheduleTable->rowFields(row);
+    ReceptionLog& log = receptionLogWindow()->receptionLog();
+    if (!log.setFavourite({fields.value(4), fields.value(0).toDouble()}, starred))
+        statusBar()->showMessage(log.problem(), 10000);
+    showLogMarksInGuide();
+}
+
+void MainWindow::showLogMarksInGuide()
+{
+    if (!guideWindow || !logWindow)
+        return;
+    guideWindow->showHeard(logWindow->receptions());
+    guideWindow->showFavourites(logWindow->receptionLog().favourites());
+}
+
+// the guide's Heard it opens the entry dialog, its star marks a favourite, and its marks follow the log
 void MainWindow::connectGuideToLog()
 {
-    LogWindow* log = receptionLogWindow();
     connect(guideWindow, &GuideWindow::heardRequested, this, [this](const QString& line) {
-        const SeasonFile file = parseSeasonFile("kHz:\n" + line.toUtf8() + '\n');
-        if (!file.records.isEmpty())
-            enterHeard(receptionOf(file.records.first(), QDateTime::currentDateTimeUtc(), storedLocationText()));
+        enterHeard(receptionOf(recordOfLine(line), QDateTime::currentDateTimeUtc(), storedLocationText()));
     });
-    connect(log, &LogWindow::logChanged, guideWindow, [this, log] { guideWindow->showHeard(log->receptions()); });
-    guideWindow->showHeard(log->receptions());
+    connect(guideWindow, &GuideWindow::favouriteToggled, this, [this](const Favourite& favourite, bool starred) {
+        ReceptionLog& log = receptionLogWindow()->receptionLog();
+        if (!log.setFavourite(favourite, starred))
+            statusBar()->showMessage(log.problem(), 10000);
+        showLogMarksInGuide();
+    });
+    if (QFile::exists(ReceptionLog::defaultPath()))
+        receptionLogWindow();
+    showLogMarksInGuide();
 }

@@ -12,6 +12,7 @@
 class QCloseEvent;
 class GuideWindow;
 class LogWindow;
+class ReminderClock;
 struct Reception;
 class QComboBox;
 class RigLink;
@@ -150,8 +151,12 @@ private:
     LogWindow* receptionLogWindow();
     void enterHeard(const Reception& known);
     void heardSelectedRow();
+    void starSelectedRow(bool starred);
     void connectGuideToLog();
+    void showLogMarksInGuide();
+    void startReminders();
     LogWindow* logWindow = nullptr;
+    ReminderClock* reminders = nullptr;
 
     // --- editing: undo and the keyboard
     void setUpUndo();

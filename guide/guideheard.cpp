@@ -2,6 +2,7 @@
 #include "guide/guidemodel.h"
 #include "guide/guidewindow.h"
 #include "log/core/logstats.h"
+#include "log/core/reminders.h"
 #include "ui_guidewindow.h"
 
 #include <QBoxLayout>
@@ -31,6 +32,12 @@ void GuideWindow::setUpHeard()
     heardButton->setObjectName(QStringLiteral("guideHeard"));
     heardButton->setToolTip(tr("Log the selected broadcast as heard now"));
     placeAfter(this, ui->guideTune, heardButton);
+    starButton = new QPushButton(tr("★ Favourite"), this);
+    starButton->setObjectName(QStringLiteral("guideStar"));
+    starButton->setCheckable(true);
+    starButton->setToolTip(tr("Star the selected broadcast's station on its frequency: Remind me (in the reception log) "
+                              "then tells before it comes on the air"));
+    placeAfter(this, heardButton, starButton);
     heardLine = new QLabel(this);
     heardLine->setObjectName(QStringLiteral("guideHeardLine"));
     placeAfter(this, ui->guideDistance, heardLine);
@@ -43,6 +50,15 @@ void GuideWindow::setUpHeard()
         }
         emit heardRequested(model->record(filtered->sourceRow(rows.first().row())).line);
     });
+    connect(starButton, &QPushButton::clicked, this, [this](bool starred) {
+        const QModelIndexList rows = ui->guideTable->selectionModel()->selectedRows();
+        if (rows.size() != 1) {
+            showHeardLine();
+            return;
+        }
+        const SeasonRecord& record = model->record(filtered->sourceRow(rows.first().row()));
+        emit favouriteToggled({record.field(StationField).toString(), record.khz}, starred);
+    });
     connect(filtered, &QAbstractItemModel::modelReset, this, &GuideWindow::showHeardLine);
     connect(ui->guideTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &GuideWindow::showHeardLine);
@@ -53,10 +69,24 @@ void GuideWindow::setUpHeard()
 void GuideWindow::showHeard(const QList<Reception>& receptions)
 {
     heard = receptions;
-    QSet<QString> keys;
-    for (const Reception& reception : receptions)
-        keys.insert(GuideModel::heardKey(reception.station, reception.khz));
-    model->setHeard(keys);
+    showMarks();
+}
+
+void GuideWindow::showFavourites(const QList<Favourite>& starred)
+{
+    favourites = starred;
+    showMarks();
+}
+
+void GuideWindow::showMarks()
+{
+    QSet<QString> heardKeys;
+    for (const Reception& reception : heard)
+        heardKeys.insert(GuideModel::stationKey(reception.station, reception.khz));
+    QSet<QString> favouriteKeys;
+    for (const Favourite& favourite : favourites)
+        favouriteKeys.insert(GuideModel::stationKey(favourite.station, favourite.khz));
+    model->setMarks(heardKeys, favouriteKeys);
     showHeardLine();
 }
 
@@ -67,8 +97,10 @@ void GuideWindow::showHeardLine()
         selected.size() == 1 ? selected.first() : ui->guideTable->selectionModel()->currentIndex();
     if (!current.isValid()) {
         heardLine->clear();
+        starButton->setChecked(false);
         return;
     }
     const SeasonRecord& record = model->record(filtered->sourceRow(current.row()));
     heardLine->setText(heardBeforeText(heard, record.field(StationField).toString(), record.khz));
+    starButton->setChecked(isFavouriteRecord(record, favourites));
 }

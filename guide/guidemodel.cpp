@@ -134,10 +134,11 @@ QString GuideModel::displayText(const SeasonRecord& record, int column) const
         return name.isEmpty() ? remarks : remarks + QStringLiteral(" (") + name + QLatin1Char(')');
     }
     case StatusColumn: {
-        const QString status = statusText(record, now);
-        if (!heardKeys.contains(heardKey(record.field(StationField), record.khz)))
-            return status;
-        return status.isEmpty() ? QStringLiteral("heard") : status + QStringLiteral(", heard");
+        const QString key = stationKey(record.field(StationField), record.khz);
+        QString status = statusText(record, now);
+        if (heardKeys.contains(key))
+            status += status.isEmpty() ? QStringLiteral("heard") : QStringLiteral(", heard");
+        return favouriteKeys.contains(key) ? QStringLiteral("★ ") + status : status;
     }
     }
     return QString();
@@ -300,14 +301,15 @@ QVariant GuideFilterModel::headerData(int section, Qt::Orientation orientation, 
     return guide->headerData(section, orientation, role);
 }
 
-void GuideModel::setHeard(const QSet<QString>& keys)
+void GuideModel::setMarks(const QSet<QString>& heard, const QSet<QString>& favourites)
 {
-    heardKeys = keys;
+    heardKeys = heard;
+    favouriteKeys = favourites;
     if (!all.isEmpty())
         emit dataChanged(index(0, StatusColumn), index(int(all.size()) - 1, StatusColumn), {Qt::DisplayRole});
 }
 
-QString GuideModel::heardKey(QStringView station, double khz)
+QString GuideModel::stationKey(QStringView station, double khz)
 {
     return station.toString() + QLatin1Char('\n') + roundedKhz(khz);
 }

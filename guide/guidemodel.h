@@ -46,10 +46,10 @@ public:
     // the same paths, for the band map, which keeps them as long as it draws them
     std::shared_ptr<const RecordPaths> sharedPaths() const { return recordPaths; }
 
-    // the station and frequency of each broadcast heard before (heardKey), which the status
-    // column marks "heard"
-    void setHeard(const QSet<QString>& keys);
-    static QString heardKey(QStringView station, double khz);
+    // the station and frequency (stationKey) of each broadcast heard before, which the status
+    // column marks "heard", and of each favourite, marked with a star
+    void setMarks(const QSet<QString>& heard, const QSet<QString>& favourites);
+    static QString stationKey(QStringView station, double khz);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -71,6 +71,7 @@ private:
     std::optional<GeoPosition> listener;
     std::shared_ptr<RecordPaths> recordPaths = std::make_shared<RecordPaths>();
     QSet<QString> heardKeys;
+    QSet<QString> favouriteKeys;
 };
 
 // The rows of a GuideModel that match a filter, in a chosen order. Keys are compared, never

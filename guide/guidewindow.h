@@ -3,6 +3,7 @@
 
 #include "geo/core/geoposition.h"
 #include "log/core/reception.h"
+#include "log/core/receptionlog.h"
 #include "season/core/seasonfilter.h"
 
 #include <QDateTime>
@@ -52,6 +53,8 @@ public:
     // The receptions of the log: the broadcasts heard before are marked, and the selected one's
     // line says how often and how well (in guideheard.cpp).
     void showHeard(const QList<Reception>& receptions);
+    // the favourites, starred in the status column and on the Favourite button
+    void showFavourites(const QList<Favourite>& favourites);
 
 signals:
     void tuneRequested(const QString& khz, const QString& modeCode);
@@ -61,6 +64,8 @@ signals:
     void inactiveLinesChanged(const QSet<QString>& lines);
     // Heard it for the selected broadcast: its season-file line
     void heardRequested(const QString& recordLine);
+    // the Favourite button for the selected broadcast's station and frequency
+    void favouriteToggled(const Favourite& favourite, bool starred);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -93,8 +98,11 @@ private:
     // Heard it and the line of a broadcast heard before, in guideheard.cpp
     void setUpHeard();
     void showHeardLine();
+    void showMarks();
     QList<Reception> heard;
+    QList<Favourite> favourites;
     QPushButton* heardButton = nullptr;
+    QPushButton* starButton = nullptr;
     QLabel* heardLine = nullptr;
 
     Ui_GuideWindow* ui;

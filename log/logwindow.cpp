@@ -3,6 +3,7 @@
 
 #include "log/core/logfiles.h"
 #include "log/core/logstats.h"
+#include "log/core/reminderclock.h"
 #include "log/logentrydialog.h"
 #include "log/receptionmodel.h"
 #include "ui_logwindow.h"
@@ -81,6 +82,14 @@ LogWindow::LogWindow(QWidget* parent)
     connect(ui->actionExportAdif, &QAction::triggered, this, [this] { exportAs(true); });
     connect(ui->actionExportCsv, &QAction::triggered, this, [this] { exportAs(false); });
     connect(ui->actionImportLog, &QAction::triggered, this, &LogWindow::importFile);
+    ui->logRemind->setChecked(ReminderClock::remindOn(*log));
+    ui->logLead->setValue(ReminderClock::leadMinutes(*log));
+    connect(ui->logRemind, &QCheckBox::toggled, this, [this](bool on) {
+        log->setSetting(QLatin1String(remindKey), on ? QStringLiteral("1") : QStringLiteral("0"));
+        emit remindChanged(on);
+    });
+    connect(ui->logLead, &QSpinBox::valueChanged, this,
+            [this](int minutes) { log->setSetting(QLatin1String(reminderLeadKey), QString::number(minutes)); });
     if (!log->isOpen()) {
         ui->centralwidget->setEnabled(false);
         ui->menuLogFile->setEnabled(false);

@@ -40,6 +40,8 @@ public:
 signals:
     // an entry was added, changed or deleted
     void logChanged();
+    // "Remind me" was ticked or unticked
+    void remindChanged(bool on);
 
 protected:
     bool event(QEvent* event) override;

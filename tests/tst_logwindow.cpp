@@ -125,6 +125,19 @@ private slots:
         QAbstractItemModel* rows = test.table()->model();
         QCOMPARE(rows->index(0, 11).data().toString(), QString("on air (60 min left), heard"));
         QCOMPARE(rows->index(1, 11).data().toString(), QString("on air (60 min left)"));
+        // the star: a favourite in the log, on the row and on the button
+        QPushButton* star = test.child<QPushButton>("guideStar");
+        QVERIFY(!star->isChecked());
+        star->click();
+        QVERIFY(ReceptionLog().isFavourite("Radio Romania Int.", 9610));
+        QCOMPARE(rows->index(0, 11).data().toString(), QString("★ on air (60 min left), heard"));
+        ledraTest::selectRows(test.table(), {1});
+        QVERIFY(!star->isChecked());
+        ledraTest::selectRows(test.table(), {0});
+        QVERIFY(star->isChecked());
+        star->click();
+        QVERIFY(ReceptionLog().favourites().isEmpty());
+        QCOMPARE(rows->index(0, 11).data().toString(), QString("on air (60 min left), heard"));
     }
 
     // sorting, finding and dates; deleting and Undo, which puts the entry back as it was
@@ -142,6 +155,13 @@ private slots:
         const QString third = "2026-10-30 07:30|11700||Radio Romania|F,E||ROU|";
         QCOMPARE(shownRows(&window), (QStringList{first, second, third}));
         QCOMPARE(window.ui->logCounts->text(), QString("3 receptions of 2 stations from 1 country in 3 languages"));
+        // Remind me: off until ticked, five minutes before, kept in the log
+        QVERIFY(!window.ui->logRemind->isChecked());
+        QCOMPARE(window.ui->logLead->value(), 5);
+        window.ui->logRemind->setChecked(true);
+        window.ui->logLead->setValue(15);
+        QCOMPARE(ReceptionLog().setting(remindKey), QString("1"));
+        QCOMPARE(ReceptionLog().setting(reminderLeadKey), QString("15"));
         window.ui->logTable->sortByColumn(1, Qt::AscendingOrder);
         QCOMPARE(shownRows(&window), (QStringList{first, second, third}));
         window.ui->logTable->sortByColumn(1, Qt::DescendingOrder);

@@ -52,21 +52,10 @@ bool MainWindow::savePass(const QString& fileBase, const QByteArray& bytes, QLis
     const QString backupPath = docsFolder + fileBase + QStringLiteral(".bak");
     const QString filePath = docsFolder + fileBase + QStringLiteral(".txt");
 
-    // The backup is a copy that replaces the old backup in one step, so the file stays in place
-    // until its successor is complete and the old backup until the new one is.
+    // The file stays in place until its successor is complete and the old backup until the new
+    // one is; without a file to take its place, the old backup is the only earlier version left.
     const bool backupFound = QFileInfo(backupPath).isFile();
-    const bool fileFound = QFileInfo::exists(filePath);
-    bool backupCreated = false;
-    // without a file to take its place, the old backup is the only earlier version left
-    if (fileFound && copyWholeFile(filePath, backupPath).isEmpty()) {
-        backedUp = 1;
-        oldBackupDeleted = backupFound ? 1 : 0;
-        backupCreated = !backupFound;
-    } else if (fileFound) {
-        showNotice(QStringLiteral("Rename older file to .bak failed"));
-    }
-
-    QString failure;
+    Replacement replaced;
     {
         WaitCursor wait;
         if (sortOnSave != 0 && !order.isEmpty()) {
@@ -74,12 +63,20 @@ bool MainWindow::savePass(const QString& fileBase, const QByteArray& bytes, QLis
             // the table is in order now, so a later pass has nothing to move
             order.clear();
         }
-        failure = writeWholeFile(filePath, bytes);
+        replaced = replaceKeepingBackup(filePath, backupPath, bytes, Backup::Attempted);
     }
-    const bool saved = failure.isEmpty();
+    bool backupCreated = false;
+    if (replaced.backedUp) {
+        backedUp = 1;
+        oldBackupDeleted = backupFound ? 1 : 0;
+        backupCreated = !backupFound;
+    } else if (replaced.hadFile) {
+        showNotice(QStringLiteral("Rename older file to .bak failed"));
+    }
+    const bool saved = replaced.problem.isEmpty();
     if (!saved) {
         QMessageBox::information(nullptr, QStringLiteral("error"),
-                                 QStringLiteral("Can't save \"%1\": %2").arg(filePath, failure));
+                                 QStringLiteral("Can't save \"%1\": %2").arg(filePath, replaced.problem));
     }
 
     if (confirmAfterSave != 0)

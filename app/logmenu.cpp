@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 
+#include "app/core/guidestore.h"
 #include "download/core/seasonstore.h"
 #include "geo/core/listenerlocation.h"
 #include "guide/guidewindow.h"
@@ -40,7 +41,7 @@ SeasonRecord recordOfLine(const QString& line)
 // the season file the guide showed last, or the newest one kept
 QList<SeasonRecord> reminderRecords()
 {
-    QString path = guideStore().value(QStringLiteral("lastFile")).toString();
+    QString path = guideValue(GuideKey::LastFile).toString();
     if (path.isEmpty() || !QFile::exists(path))
         path = newestKeptSeasonFile();
     QFile file(path);

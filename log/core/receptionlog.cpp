@@ -207,8 +207,8 @@ bool ReceptionLog::migrate()
             return query.exec(QStringLiteral("PRAGMA user_version = %1").arg(version + 1));
         });
         if (!stepped)
-            return fail(QStringLiteral("Cannot bring the reception log to schema version %1").arg(version + 1),
-                        lastProblem);
+            return fail(QStringLiteral("Cannot open the reception log"),
+                        QStringLiteral("its schema cannot be brought to version %1 (%2)").arg(version + 1).arg(lastProblem));
         if (done)
             return true;
     }

@@ -15,7 +15,7 @@ int ReceptionModel::rowCount(const QModelIndex& parent) const
 
 int ReceptionModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : columnCount_;
+    return parent.isValid() ? 0 : receptionColumns;
 }
 
 namespace {

@@ -15,7 +15,7 @@ class ReceptionModel : public QAbstractTableModel
 
 public:
     enum Column { StartColumn, KhzColumn, ModeColumn, StationColumn, LanguageColumn, TargetColumn, CountryColumn,
-                  SinpoColumn, KmColumn, QslColumn, NotesColumn, columnCount_ };
+                  SinpoColumn, KmColumn, QslColumn, NotesColumn, receptionColumns };
     // the value a column sorts by
     static const int sortRole = Qt::UserRole;
 

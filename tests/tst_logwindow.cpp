@@ -2,6 +2,8 @@
 #include "log/core/receptionlog.h"
 #include "log/logentrydialog.h"
 #include "log/logwindow.h"
+#include "tests/support/datagramcollector.h"
+#include "tests/support/rigctld.h"
 #include "tests/support/testenv.h"
 #include "tests/support/testwindow.h"
 #include "ui_logentrydialog.h"
@@ -100,6 +102,24 @@ private slots:
         action(&test.window, "actionHeardIt")->trigger();
         QCOMPARE(openDialog(&test.window)->ui->receiverEdit->text(), QString("IC-R75"));
         QCOMPARE(test.answerer.shown(), QStringList());
+    }
+
+    // with the Hamlib link the receiver's frequency comes into the open dialog as the rig answers
+    void heardWithTheRig()
+    {
+        LEDRA_REQUIRE_PRIVATE_NETWORK();
+        ledraTest::Rigctld rigctld;
+        LEDRA_START_RIGCTLD(rigctld);
+        ledraTest::rigctl(rigctld.port, {"F", "9612000"});
+        ledraTest::TestWindow test({ledraTest::fields(romania)});
+        test.answerer.onDialog([](QDialog*) {});
+        ledraTest::useHamlib(test.window, ledraTest::address(rigctld.port));
+        test.selectRows({0});
+        action(&test.window, "actionHeardIt")->trigger();
+        QPointer<LogEntryDialog> dialog = openDialog(&test.window);
+        QVERIFY(dialog);
+        QTRY_COMPARE(dialog->ui->khzEdit->text(), QString("9612"));
+        QCOMPARE(dialog->ui->stationEdit->text(), QString("Radio Romania Int."));
     }
 
     // Heard it in the guide: the dialog filled from the record, and once logged the broadcast is

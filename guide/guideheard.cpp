@@ -48,7 +48,7 @@ void GuideWindow::setUpHeard()
                                      QStringLiteral("You must select one broadcast for Heard it"));
             return;
         }
-        emit heardRequested(model->record(filtered->sourceRow(rows.first().row())).line);
+        emit heardRequested(model->record(filtered->sourceRow(rows.first().row())).line().toString());
     });
     connect(starButton, &QPushButton::clicked, this, [this](bool starred) {
         const QModelIndexList rows = ui->guideTable->selectionModel()->selectedRows();

@@ -95,6 +95,9 @@ private:
     void chooseMapBand();
     void showSelectionOnMap();
     void selectSourceRow(int sourceRow);
+    // the splitter's place: the user's, kept in the guide's store, or else a share by whether a band is shown
+    void restoreSplitter();
+    void shareWidth(bool bandShown);
     // Heard it and the line of a broadcast heard before, in guideheard.cpp
     void setUpHeard();
     void showHeardLine();
@@ -115,4 +118,7 @@ private:
     ReceiverFollower* follower;
     SeasonUpdater* updater;
     QString shownPath;
+    bool splitterPlaced = false;
+    bool mapBandShown = false;
+    int mapMinimumWidth = 0;
 };

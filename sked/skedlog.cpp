@@ -90,7 +90,7 @@ QString listedRecords(const QList<SeasonRecord>& records, const QList<int>& rows
 {
     QString text;
     for (int row : rows)
-        text += QStringLiteral("\n  ") + records.at(row).line;
+        text += QStringLiteral("\n  ") + records.at(row).line().toString();
     return text;
 }
 

@@ -58,8 +58,8 @@ void ReminderClock::check(const QDateTime& from, const QDateTime& until)
         return;
     for (const DueReminder& reminder : dueReminders(records, favourites, from, until, leadMinutes(*log))) {
         const SeasonRecord& record = records.at(reminder.record);
-        reminded.insert(record.line, record);
-        notifier->notify(record.line, reminderSummary(record, reminder.start), reminderBody(record, reminder), true);
+        reminded.insert(record.line().toString(), record);
+        notifier->notify(record.line().toString(), reminderSummary(record, reminder.start), reminderBody(record, reminder), true);
     }
 }
 

@@ -30,6 +30,8 @@ QString scheduleLine(const QStringList& fields, int columns);
 // A schedule row's key: its nine fields joined by ";", alike for a row of the table and for a
 // season record made a row, so that each finds the other.
 QString scheduleRowKey(const QStringList& fields);
+// The same key of nine fields given as views, without a list of their texts.
+QString scheduleRowKey(const ScheduleFields& fields);
 // The nine fields of a row of a view of the schedule (the table's model).
 QStringList scheduleRowFields(const QAbstractItemModel& schedule, int row);
 

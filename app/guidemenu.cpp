@@ -32,6 +32,7 @@ void MainWindow::showGuide()
             delegate->setInactiveLines(lines);
             ui->thetable->viewport()->update();
         });
+        connectGuideToLog();
     }
     guideWindow->show();
     guideWindow->raise();

@@ -11,6 +11,9 @@
 
 class QCloseEvent;
 class GuideWindow;
+class LogWindow;
+class ReminderClock;
+struct Reception;
 class QComboBox;
 class RigLink;
 class ScheduleTable;
@@ -142,6 +145,18 @@ private:
 
     // --- bookmarks: the whole schedule as an SDR program's bookmarks
     void setUpExport();
+
+    // --- log: the reception log window, Heard it from the table and the guide
+    void setUpLog();
+    LogWindow* receptionLogWindow();
+    void enterHeard(const Reception& known);
+    void heardSelectedRow();
+    void starSelectedRow(bool starred);
+    void connectGuideToLog();
+    void showLogMarksInGuide();
+    void startReminders();
+    LogWindow* logWindow = nullptr;
+    ReminderClock* reminders = nullptr;
 
     // --- editing: undo and the keyboard
     void setUpUndo();

@@ -8,13 +8,13 @@ set(LEDRA_LAYERS
     "app/core codetables/core schedule/core radiolink/core dialogs"
     "editing/core season/core"
     "geo/core download/core"
-    "bandmap/core bookmarks/core"
+    "bandmap/core bookmarks/core log/core"
     "sked/core bandmap/draw"
     # the main window's subsystems: the table, the drop-downs, the receiver link, the edits
     "codetables radiolink schedule"
     "editing"
     # the features beside it, the programs on the command line, then the guide window
-    "geo download bandmap bookmarks sked"
+    "geo download bandmap bookmarks sked log"
     "guide"
     "app")
 

@@ -204,8 +204,13 @@ QString GuideModel::displayText(const SeasonRecord& record, int column) const
         const QString name = codeNames.site(remarks, record.field(CountryField).toString());
         return name.isEmpty() ? remarks : remarks + QStringLiteral(" (") + name + QLatin1Char(')');
     }
-    case StatusColumn:
-        return statusText(record, now);
+    case StatusColumn: {
+        const QString key = stationKey(record.field(StationField), record.khz);
+        QString status = statusText(record, now);
+        if (heardKeys.contains(key))
+            status += status.isEmpty() ? QStringLiteral("heard") : QStringLiteral(", heard");
+        return favouriteKeys.contains(key) ? QStringLiteral("★ ") + status : status;
+    }
     }
     return QString();
 }
@@ -442,4 +447,17 @@ QModelIndex GuideFilterModel::mapFromSource(const QModelIndex& sourceIndex) cons
 QVariant GuideFilterModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     return guide->headerData(section, orientation, role);
+}
+
+void GuideModel::setMarks(const QSet<QString>& heard, const QSet<QString>& favourites)
+{
+    heardKeys = heard;
+    favouriteKeys = favourites;
+    if (!all.isEmpty())
+        emit dataChanged(index(0, StatusColumn), index(int(all.size()) - 1, StatusColumn), {Qt::DisplayRole});
+}
+
+QString GuideModel::stationKey(QStringView station, double khz)
+{
+    return station.toString() + QLatin1Char('\n') + roundedKhz(khz);
 }

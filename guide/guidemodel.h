@@ -12,6 +12,8 @@
 #include <QDateTime>
 #include <QList>
 
+#include <QSet>
+
 #include <memory>
 #include <optional>
 #include <vector>
@@ -44,6 +46,11 @@ public:
     // the same paths, for the band map, which keeps them as long as it draws them
     std::shared_ptr<const RecordPaths> sharedPaths() const { return recordPaths; }
 
+    // the station and frequency (stationKey) of each broadcast heard before, which the status
+    // column marks "heard", and of each favourite, marked with a star
+    void setMarks(const QSet<QString>& heard, const QSet<QString>& favourites);
+    static QString stationKey(QStringView station, double khz);
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -63,6 +70,8 @@ private:
     SitePositions sitePositions;
     std::optional<GeoPosition> listener;
     std::shared_ptr<RecordPaths> recordPaths = std::make_shared<RecordPaths>();
+    QSet<QString> heardKeys;
+    QSet<QString> favouriteKeys;
 };
 
 // The rows of a GuideModel that match a filter, in a chosen order. Keys are compared, never

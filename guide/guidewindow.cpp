@@ -194,6 +194,7 @@ GuideWindow::GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidg
     connect(ui->guideTune, &QPushButton::clicked, this, &GuideWindow::tune);
     connect(ui->guideAdd, &QPushButton::clicked, this, &GuideWindow::addToSchedule);
     connect(ui->guideExport, &QPushButton::clicked, this, &GuideWindow::exportRows);
+    setUpHeard();
     connect(ui->guideTable, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { tuneRow(filtered->sourceRow(index.row())); });
     connect(filtered, &QAbstractItemModel::modelReset, this, &GuideWindow::showStationDay);

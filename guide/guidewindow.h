@@ -2,6 +2,8 @@
 #pragma once
 
 #include "geo/core/geoposition.h"
+#include "log/core/reception.h"
+#include "log/core/receptionlog.h"
 #include "season/core/seasonfilter.h"
 
 #include <QDateTime>
@@ -20,6 +22,8 @@ class QComboBox;
 class QDragEnterEvent;
 class QDropEvent;
 class QHideEvent;
+class QLabel;
+class QPushButton;
 class QShowEvent;
 class QModelIndex;
 class QTimer;
@@ -46,6 +50,11 @@ public:
     void showMoment(const QDateTime& utc);
     // The listener's location, for the km, Bearing and Path columns and "Within"; none empties them.
     void setLocation(const std::optional<GeoPosition>& location);
+    // The receptions of the log: the broadcasts heard before are marked, and the selected one's
+    // line says how often and how well (in guideheard.cpp).
+    void showHeard(const QList<Reception>& receptions);
+    // the favourites, starred in the status column and on the Favourite button
+    void showFavourites(const QList<Favourite>& favourites);
 
 signals:
     void tuneRequested(const QString& khz, const QString& modeCode);
@@ -53,6 +62,10 @@ signals:
     void rowsToAdd(const QList<QStringList>& rows);
     // the schedule lines (nine fields joined by ";") that stand for inactive records only
     void inactiveLinesChanged(const QSet<QString>& lines);
+    // Heard it for the selected broadcast: its season-file line
+    void heardRequested(const QString& recordLine);
+    // the Favourite button for the selected broadcast's station and frequency
+    void favouriteToggled(const Favourite& favourite, bool starred);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -85,6 +98,15 @@ private:
     // the splitter's place: the user's, kept in the guide's store, or else a share by whether a band is shown
     void restoreSplitter();
     void shareWidth(bool bandShown);
+    // Heard it and the line of a broadcast heard before, in guideheard.cpp
+    void setUpHeard();
+    void showHeardLine();
+    void showMarks();
+    QList<Reception> heard;
+    QList<Favourite> favourites;
+    QPushButton* heardButton = nullptr;
+    QPushButton* starButton = nullptr;
+    QLabel* heardLine = nullptr;
 
     Ui_GuideWindow* ui;
     const QAbstractItemModel* schedule;

@@ -9,6 +9,7 @@
 #include "season/core/seasonrecord.h"
 #include "sked/core/skedformat.h"
 #include "sked/seasonupdate.h"
+#include "sked/skedlog.h"
 #include "sked/skedmap.h"
 
 #include <QCommandLineParser>
@@ -172,6 +173,7 @@ void addOptions(QCommandLineParser& parser)
          QStringLiteral("NAME"), skedFormats().first().name},
     });
     addSeasonOptions(parser);
+    addLogOptions(parser);
     parser.addPositionalArgument(QStringLiteral("FILE.csv"),
                                  QStringLiteral("The season schedule; without it, the newest one kept by --update."),
                                  QStringLiteral("[FILE.csv]"));
@@ -206,6 +208,8 @@ int main(int argc, char* argv[])
 
     if (parser.isSet(QStringLiteral("update")))
         return updateSeasonFile(parser);
+    if (asksForLog(parser))
+        return runLogCommand(parser);
 
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
@@ -244,6 +248,8 @@ int main(int argc, char* argv[])
     }
     for (const QString& warning : season.warnings)
         printError(path + QStringLiteral(": ") + warning);
+    if (parser.isSet(QStringLiteral("heard")))
+        return logHeard(parser, season.records, *filter, *moment);
     if (parser.isSet(QStringLiteral("map")))
         return writeMap(parser, season.records, *filter, *moment);
 

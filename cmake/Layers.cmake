@@ -9,7 +9,7 @@ set(LEDRA_LAYERS
     "editing/core season/core"
     "geo/core download/core"
     "bandmap/core bookmarks/core"
-    "sked/core bandmap/draw"
+    "sked/core bandmap/draw recordings/core"
     # the main window's subsystems: the table, the drop-downs, the receiver link, the edits
     "codetables radiolink schedule"
     "editing"

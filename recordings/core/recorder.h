@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "recordings/core/recordingplan.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+// One recording device as the timer drives it: gqrx through its remote control, or the sound
+// card. The calls may wait a few seconds for the receiver; the timer makes them off the window's
+// thread.
+class Recorder
+{
+public:
+    virtual ~Recorder() = default;
+
+    // The file's extension, "wav" or "flac".
+    virtual QString extension() const = 0;
+    // Tunes the receiver and starts recording towards path. An empty text when it records; else
+    // why it cannot. *note tells what went wrong without stopping it ("not tuned: ...").
+    virtual QString start(const RecordingEntry& entry, const QString& path, QString* note) = 0;
+    // When the first sample was taken; invalid before.
+    virtual QDateTime began() const = 0;
+    // Asked every few seconds while recording: empty while all is well, else why it stopped.
+    virtual QString check() = 0;
+    // Ends the recording, leaving it at *file (empty when there is none). Empty text when it
+    // ended well, else why not.
+    virtual QString stop(QString* file) = 0;
+};
+
+using RecorderFactory = std::function<std::unique_ptr<Recorder>(const RecordingEntry& entry)>;

@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "recordings/core/recordingtimer.h"
+
+#include "recordings/core/recordingstore.h"
+
+namespace {
+const int tickMs = 250;
+const int checkSeconds = 5;
+// a start later than this after the planned one is told in the take
+const int lateSeconds = 10;
+} // namespace
+
+RecordingTimer::RecordingTimer(RecorderFactory factory, QObject* parent)
+    : QObject(parent)
+    , factory(std::move(factory))
+    , ticks(this)
+{
+    ticks.setInterval(tickMs);
+    connect(&ticks, &QTimer::timeout, this, &RecordingTimer::check);
+}
+
+RecordingTimer::~RecordingTimer()
+{
+    finish();
+}
+
+void RecordingTimer::begin()
+{
+    QString problem;
+    RecordingPlan plan = readPlan(&problem);
+    if (problem.isEmpty() && markUnfinishedTakes(&plan))
+        problem = writePlan(plan);
+    if (!problem.isEmpty())
+        emit planProblem(problem);
+    dropFinished();
+    ticks.start();
+}
+
+void RecordingTimer::finish()
+{
+    ticks.stop();
+    if (recorder)
+        endRecording(QString(), true);
+}
+
+void RecordingTimer::check()
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    if (recorder) {
+        if (now >= take.stop) {
+            endRecording(QString(), false);
+        } else if (lastCheck.secsTo(now) >= checkSeconds) {
+            lastCheck = now;
+            const QString fault = recorder->check();
+            if (!fault.isEmpty())
+                endRecording(fault, false);
+        }
+        return;
+    }
+    QString problem;
+    const RecordingPlan plan = readPlan(&problem);
+    if (!problem.isEmpty())
+        return;
+    for (const RecordingEntry& entry : plan.entries) {
+        for (const Occurrence& occurrence : occurrences(entry, now, now.addMSecs(1))) {
+            if (!plan.hasTake(entry.id, occurrence.airStart)) {
+                startRecording(entry, occurrence);
+                return;
+            }
+        }
+    }
+}
+
+void RecordingTimer::startRecording(const RecordingEntry& entry, const Occurrence& occurrence)
+{
+    take = Take();
+    take.entryId = entry.id;
+    take.station = entry.station;
+    take.khz = entry.khz;
+    take.recorder = entry.recorder;
+    take.airStart = occurrence.airStart;
+    take.start = occurrence.start;
+    take.stop = occurrence.stop;
+    recorder = factory(entry);
+    const QString path = freeRecordingPath(
+        recordingFileName(occurrence, entry.khz, entry.station, recorder->extension()));
+    QString note;
+    const QString problem = recorder->start(entry, path, &note);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    if (!problem.isEmpty()) {
+        recorder.reset();
+        take.state = TakeState::Failed;
+        take.reason = problem;
+        take.ended = now;
+        keepTake();
+        emit recordingEnded(take);
+        return;
+    }
+    take.began = recorder->began();
+    take.file = path;
+    take.state = TakeState::Recording;
+    const qint64 late = take.start.secsTo(take.began);
+    QStringList notes;
+    if (!note.isEmpty())
+        notes.append(note);
+    if (late > lateSeconds)
+        notes.append(QStringLiteral("began %1 s late").arg(late));
+    take.reason = notes.join(QStringLiteral("; "));
+    lastCheck = now;
+    keepTake();
+    emit recordingStarted(take);
+}
+
+void RecordingTimer::endRecording(const QString& fault, bool cutShort)
+{
+    QString file;
+    const QString problem = recorder->stop(&file);
+    recorder.reset();
+    take.ended = QDateTime::currentDateTimeUtc();
+    take.file = file;
+    QStringList reasons;
+    if (!take.reason.isEmpty())
+        reasons.append(take.reason);
+    if (!fault.isEmpty())
+        reasons.append(fault);
+    if (!problem.isEmpty())
+        reasons.append(problem);
+    if (!fault.isEmpty() || !problem.isEmpty() || file.isEmpty())
+        take.state = TakeState::Failed;
+    else if (cutShort)
+        take.state = TakeState::CutShort;
+    else
+        take.state = TakeState::Done;
+    if (cutShort)
+        reasons.append(QStringLiteral("stopped at %1 UTC before its end").arg(take.ended.toString(QStringLiteral("HH:mm:ss"))));
+    take.reason = reasons.join(QStringLiteral("; "));
+    keepTake();
+    dropFinished();
+    emit recordingEnded(take);
+}
+
+void RecordingTimer::keepTake()
+{
+    const QString problem = storeTake(take);
+    if (!problem.isEmpty())
+        emit planProblem(problem);
+}
+
+void RecordingTimer::dropFinished()
+{
+    QString problem;
+    RecordingPlan plan = readPlan(&problem);
+    const int before = int(plan.entries.size());
+    dropFinishedEntries(&plan, QDateTime::currentDateTimeUtc());
+    if (problem.isEmpty() && plan.entries.size() != before)
+        problem = writePlan(plan);
+    if (!problem.isEmpty())
+        emit planProblem(problem);
+}

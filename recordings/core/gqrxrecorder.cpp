@@ -54,8 +54,10 @@ QString GqrxRecorder::check()
     QString problem = askValue("u RECORD", &recording);
     if (!problem.isEmpty() && line.open().isEmpty())
         problem = askValue("u RECORD", &recording);
-    if (!problem.isEmpty())
+    if (!problem.isEmpty()) {
+        gone = true;
         return QStringLiteral("gqrx stopped answering during the recording: ") + problem;
+    }
     if (recording != QLatin1String("1"))
         return QStringLiteral("gqrx's recorder was switched off during the recording");
     return QString();
@@ -64,9 +66,12 @@ QString GqrxRecorder::check()
 QString GqrxRecorder::stop(QString* file)
 {
     int report = 0;
-    QString problem = askReport("U RECORD 0", &report);
-    if (!problem.isEmpty() && line.open().isEmpty())
+    QString problem;
+    if (!gone) {
         problem = askReport("U RECORD 0", &report);
+        if (!problem.isEmpty() && line.open().isEmpty())
+            problem = askReport("U RECORD 0", &report);
+    }
     if (problem.isEmpty() && report != 0)
         problem = QStringLiteral("%1 did not stop its recorder (U RECORD 0 answered RPRT %2)").arg(line.address()).arg(report);
     const QString made = gqrxFile();
@@ -141,7 +146,9 @@ QString GqrxRecorder::tune(const RecordingEntry& entry, QString* note)
     const TuneReport report = tuneReport(reading);
     if (!report.failure.isEmpty())
         return report.failure;
-    *note = report.status;
+    // "Tuned to 9420 kHz; the receiver stayed in USB (it did not take SAM)"
+    if (reading.readMode != reading.askedMode)
+        *note = report.status;
     return QString();
 }
 

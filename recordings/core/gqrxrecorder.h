@@ -36,6 +36,7 @@ private:
     double tunedHz = 0;
     QDateTime asked;   // just before U RECORD 1
     QDateTime confirmed;
+    bool gone = false; // gqrx stopped answering during the recording
 };
 
 // Where gqrx writes its recordings: [audio] rec_dir of its settings

@@ -345,7 +345,7 @@ QByteArray planBytes(const RecordingPlan& plan)
     QJsonArray takes;
     for (const Take& take : plan.takes)
         takes.append(takeObject(take));
-    const QJsonObject root{{"gqrxFolder", plan.gqrxFolder}, {"entries", entries}, {"takes", takes}};
+    const QJsonObject root{{"entries", entries}, {"takes", takes}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -359,7 +359,6 @@ RecordingPlan planFromBytes(const QByteArray& bytes, QString* problem)
         return plan;
     }
     const QJsonObject root = document.object();
-    plan.gqrxFolder = root.value("gqrxFolder").toString();
     for (const QJsonValue& entry : root.value("entries").toArray())
         plan.entries.append(entryFrom(entry.toObject()));
     for (const QJsonValue& take : root.value("takes").toArray())

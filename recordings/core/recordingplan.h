@@ -70,7 +70,6 @@ struct RecordingPlan
 {
     QList<RecordingEntry> entries;
     QList<Take> takes;
-    QString gqrxFolder;        // where gqrx writes its recordings; empty: as its settings say
 
     const RecordingEntry* entry(int id) const;
     int nextId() const;

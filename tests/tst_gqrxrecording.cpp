@@ -83,9 +83,9 @@ public:
     {
     }
     QString extension() const override { return gqrx.extension(); }
-    QString start(const RecordingEntry& entry, const QString& path, QString* note) override
+    QString start(const RecordingEntry& entry, const QString& path, const QDateTime& from, QString* note) override
     {
-        return gqrx.start(entry, path, note);
+        return gqrx.start(entry, path, from, note);
     }
     QDateTime began() const override { return gqrx.began(); }
     QString check() override { return gqrx.check(); }

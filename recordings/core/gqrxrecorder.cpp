@@ -21,7 +21,7 @@ QString GqrxRecorder::extension() const
     return QStringLiteral("wav");
 }
 
-QString GqrxRecorder::start(const RecordingEntry& entry, const QString& path, QString* note)
+QString GqrxRecorder::start(const RecordingEntry& entry, const QString& path, const QDateTime&, QString* note)
 {
     target = path;
     QString problem = line.open();
@@ -39,7 +39,7 @@ QString GqrxRecorder::start(const RecordingEntry& entry, const QString& path, QS
         problem = QStringLiteral("%1 did not start its receiver (U DSP 1 answered RPRT %2)").arg(line.address()).arg(report);
     if (!problem.isEmpty())
         return problem;
-    problem = tune(entry, note);
+    problem = tuneLikeGo(line, entry, note, &tunedHz);
     return problem.isEmpty() ? recorderOn() : problem;
 }
 
@@ -109,46 +109,6 @@ QString GqrxRecorder::askValue(const QByteArray& command, QString* value)
             .arg(line.address(), QString::fromLatin1(command))
             .arg(answer.report);
     *value = answer.values.first();
-    return QString();
-}
-
-// as Go tunes: the mode first, then the frequency, both read back
-QString GqrxRecorder::tune(const RecordingEntry& entry, QString* note)
-{
-    TuneReading reading;
-    reading.askedHz = entry.khz * 1000;
-    reading.askedMode = entry.mode;
-    RigctlAnswer answer;
-    if (!entry.mode.isEmpty()) {
-        QString problem = line.ask(setModeCommand(entry.mode), &answer);
-        if (!problem.isEmpty())
-            return problem;
-        if (answer.report != 0)
-            reading.modeError = refusedModeText(entry.mode);
-    }
-    QString problem = line.ask(setFrequencyCommand(reading.askedHz), &answer);
-    if (!problem.isEmpty())
-        return problem;
-    if (answer.report != 0)
-        reading.frequencyError = refusedFrequencyText(reading.askedHz);
-    QString value;
-    problem = askValue("f", &value);
-    if (!problem.isEmpty())
-        return problem;
-    reading.readHz = rigctlFrequency(value);
-    tunedHz = reading.readHz;
-    if (!entry.mode.isEmpty()) {
-        problem = line.ask(modeQuery(), &answer);
-        if (!problem.isEmpty())
-            return problem;
-        reading.readMode = answer.values.value(0);
-    }
-    const TuneReport report = tuneReport(reading);
-    if (!report.failure.isEmpty())
-        return report.failure;
-    // "Tuned to 9420 kHz; the receiver stayed in USB (it did not take SAM)"
-    if (reading.readMode != reading.askedMode)
-        *note = report.status;
     return QString();
 }
 

@@ -15,7 +15,7 @@ public:
     GqrxRecorder(const QString& address, const QString& folder);
 
     QString extension() const override;
-    QString start(const RecordingEntry& entry, const QString& path, QString* note) override;
+    QString start(const RecordingEntry& entry, const QString& path, const QDateTime& from, QString* note) override;
     QDateTime began() const override;
     QString check() override;
     QString stop(QString* file) override;
@@ -26,7 +26,6 @@ public:
 private:
     QString askReport(const QByteArray& command, int* report);
     QString askValue(const QByteArray& command, QString* value);
-    QString tune(const RecordingEntry& entry, QString* note);
     QString recorderOn();
     QString gqrxFile() const;
 

@@ -19,9 +19,10 @@ public:
 
     // The file's extension, "wav" or "flac".
     virtual QString extension() const = 0;
-    // Tunes the receiver and starts recording towards path. An empty text when it records; else
-    // why it cannot. *note tells what went wrong without stopping it ("not tuned: ...").
-    virtual QString start(const RecordingEntry& entry, const QString& path, QString* note) = 0;
+    // Tunes the receiver and starts recording towards path, from the moment from on (what comes
+    // before it is left out). An empty text when it records; else why it cannot. *note tells what
+    // went wrong without stopping it ("recorded untuned: ...").
+    virtual QString start(const RecordingEntry& entry, const QString& path, const QDateTime& from, QString* note) = 0;
     // When the first sample was taken; invalid before.
     virtual QDateTime began() const = 0;
     // Asked every few seconds while recording: empty while all is well, else why it stopped.
@@ -30,5 +31,9 @@ public:
     // ended well, else why not.
     virtual QString stop(QString* file) = 0;
 };
+
+// How long before the planned start a recorder is started: a sound server may deliver the first
+// samples of a new stream only a second or two after it was opened.
+int leadSeconds(RecorderKind kind);
 
 using RecorderFactory = std::function<std::unique_ptr<Recorder>(const RecordingEntry& entry)>;

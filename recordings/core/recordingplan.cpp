@@ -117,6 +117,7 @@ QJsonObject entryObject(const RecordingEntry& entry)
                        {"mode", entry.mode},
                        {"recorder", recorderName(entry.recorder)},
                        {"device", entry.device},
+                       {"rig", entry.rig},
                        {"secondsBefore", entry.secondsBefore},
                        {"secondsAfter", entry.secondsAfter}};
     if (!entry.repeating) {
@@ -147,6 +148,7 @@ RecordingEntry entryFrom(const QJsonObject& object)
     entry.mode = object.value("mode").toString();
     recorderNamed(object.value("recorder").toString(), &entry.recorder);
     entry.device = object.value("device").toString();
+    entry.rig = object.value("rig").toString();
     entry.secondsBefore = object.value("secondsBefore").toInt(60);
     entry.secondsAfter = object.value("secondsAfter").toInt(60);
     const QJsonObject every = object.value("every").toObject();

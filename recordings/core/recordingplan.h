@@ -33,6 +33,7 @@ struct RecordingEntry
     int secondsAfter = 60;
     RecorderKind recorder = RecorderKind::Gqrx;
     QString device;            // gqrx's host:port, or the sound input (empty: the default)
+    QString rig;               // for the sound card: the rigctl server that tunes; empty: none
 };
 
 // The times of one recording of an entry: the broadcast's, and with the margins.

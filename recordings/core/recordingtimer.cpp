@@ -3,6 +3,13 @@
 
 #include "recordings/core/recordingstore.h"
 
+#include <algorithm>
+
+int leadSeconds(RecorderKind kind)
+{
+    return kind == RecorderKind::Sound ? 3 : 0;
+}
+
 namespace {
 const int tickMs = 250;
 const int checkSeconds = 5;
@@ -62,7 +69,8 @@ void RecordingTimer::check()
     if (!problem.isEmpty())
         return;
     for (const RecordingEntry& entry : plan.entries) {
-        for (const Occurrence& occurrence : occurrences(entry, now, now.addMSecs(1))) {
+        const QDateTime soon = now.addSecs(leadSeconds(entry.recorder));
+        for (const Occurrence& occurrence : occurrences(entry, soon, soon.addMSecs(1))) {
             if (!plan.hasTake(entry.id, occurrence.airStart)) {
                 startRecording(entry, occurrence);
                 return;
@@ -85,7 +93,7 @@ void RecordingTimer::startRecording(const RecordingEntry& entry, const Occurrenc
     const QString path = freeRecordingPath(
         recordingFileName(occurrence, entry.khz, entry.station, recorder->extension()));
     QString note;
-    const QString problem = recorder->start(entry, path, &note);
+    const QString problem = recorder->start(entry, path, std::max(occurrence.start, QDateTime::currentDateTimeUtc()), &note);
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (!problem.isEmpty()) {
         recorder.reset();
@@ -123,7 +131,7 @@ void RecordingTimer::endRecording(const QString& fault, bool cutShort)
         reasons.append(take.reason);
     if (!fault.isEmpty())
         reasons.append(fault);
-    if (!problem.isEmpty())
+    if (!problem.isEmpty() && problem != fault)
         reasons.append(problem);
     if (!fault.isEmpty() || !problem.isEmpty() || file.isEmpty())
         take.state = TakeState::Failed;

@@ -60,3 +60,41 @@ QString RigctlLine::ask(const RigctlCommand& command, RigctlAnswer* answer)
             return connectionFailureText(where, socket->error(), socket->errorString());
     }
 }
+
+QString tuneLikeGo(RigctlLine& line, const RecordingEntry& entry, QString* note, double* readHz)
+{
+    TuneReading reading;
+    reading.askedHz = entry.khz * 1000;
+    reading.askedMode = entry.mode;
+    RigctlAnswer answer;
+    if (!entry.mode.isEmpty()) {
+        QString problem = line.ask(setModeCommand(entry.mode), &answer);
+        if (!problem.isEmpty())
+            return problem;
+        if (answer.report != 0)
+            reading.modeError = refusedModeText(entry.mode);
+    }
+    QString problem = line.ask(setFrequencyCommand(reading.askedHz), &answer);
+    if (!problem.isEmpty())
+        return problem;
+    if (answer.report != 0)
+        reading.frequencyError = refusedFrequencyText(reading.askedHz);
+    problem = line.ask(frequencyQuery(), &answer);
+    if (!problem.isEmpty())
+        return problem;
+    reading.readHz = rigctlFrequency(answer.values.value(0));
+    *readHz = reading.readHz;
+    if (!entry.mode.isEmpty()) {
+        problem = line.ask(modeQuery(), &answer);
+        if (!problem.isEmpty())
+            return problem;
+        reading.readMode = answer.values.value(0);
+    }
+    const TuneReport report = tuneReport(reading);
+    if (!report.failure.isEmpty())
+        return report.failure;
+    // "Tuned to 9420 kHz; the receiver stayed in USB (it did not take SAM)"
+    if (reading.readMode != reading.askedMode)
+        *note = report.status;
+    return QString();
+}

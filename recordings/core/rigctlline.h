@@ -2,6 +2,7 @@
 #pragma once
 
 #include "radiolink/core/rigctl.h"
+#include "recordings/core/recordingplan.h"
 
 #include <QStringList>
 #include <QTcpSocket>
@@ -29,3 +30,7 @@ private:
     RigctlAddress target;
     std::unique_ptr<QTcpSocket> socket;
 };
+
+// Tunes as Go does: the entry's mode first (when it has one), then its frequency, both read back.
+// Empty when the frequency took, else why not; *note says when the mode did not take.
+QString tuneLikeGo(RigctlLine& line, const RecordingEntry& entry, QString* note, double* readHz);

@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Timer recordings from the sound card through a private PulseAudio: a tone played into its null
+// sink is recorded from the sink's monitor as FLAC, also when the disk fills.
+#include "recordings/core/pulserecorder.h"
+#include "recordings/core/recordingstore.h"
+#include "recordings/core/recordingtimer.h"
+#include "tests/support/rigctld.h"
+#include "tests/support/testenv.h"
+
+#include <QDeadlineTimer>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <sndfile.h>
+#include <sys/mount.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+const int rate = 48000;
+const double toneHz = 1250;
+
+QByteArray toneBytes(int seconds)
+{
+    std::vector<qint16> samples;
+    for (int i = 0; i < rate * seconds; ++i) {
+        const auto value = qint16(8000 * std::sin(2 * M_PI * toneHz * i / rate));
+        samples.push_back(value);
+        samples.push_back(value);
+    }
+    return QByteArray(reinterpret_cast<const char*>(samples.data()), int(samples.size() * sizeof(qint16)));
+}
+
+struct Decoded
+{
+    bool opened = false;
+    int channels = 0;
+    std::vector<qint16> samples; // interleaved
+};
+
+Decoded decodeFlac(const QString& path)
+{
+    Decoded decoded;
+    SF_INFO info{};
+    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    if (!file)
+        return decoded;
+    decoded.opened = (info.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_FLAC;
+    decoded.channels = info.channels;
+    std::vector<qint16> block(4096 * size_t(info.channels));
+    for (sf_count_t read; (read = sf_readf_short(file, block.data(), 4096)) > 0;)
+        decoded.samples.insert(decoded.samples.end(), block.begin(), block.begin() + read * info.channels);
+    sf_close(file);
+    return decoded;
+}
+
+// the strongest frequency of a second of the left channel, from 100 Hz to 5 kHz in 10 Hz steps
+double strongestHz(const Decoded& decoded)
+{
+    const size_t from = decoded.samples.size() / 2 / size_t(decoded.channels);
+    double best = 0;
+    double bestPower = -1;
+    for (double hz = 100; hz <= 5000; hz += 10) {
+        double re = 0;
+        double im = 0;
+        for (size_t i = 0; i < rate / 10; ++i) {
+            const double value = decoded.samples[(from + i) * size_t(decoded.channels)];
+            re += value * std::cos(2 * M_PI * hz * double(i) / rate);
+            im += value * std::sin(2 * M_PI * hz * double(i) / rate);
+        }
+        if (re * re + im * im > bestPower) {
+            bestPower = re * re + im * im;
+            best = hz;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+class TestSoundRecording : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir folder;
+    QProcess audio;
+    QProcess player;
+
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), folder.path());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.path() + QStringLiteral("/run"));
+        return environment;
+    }
+
+    // plays the tone into the null sink for as long as the test needs
+    void playTone(int seconds)
+    {
+        ledraTest::writeFile(folder.path() + QStringLiteral("/tone.raw"), toneBytes(seconds));
+        player.setProcessEnvironment(environment());
+        player.start(QStringLiteral("pacat"), {"--playback", "--latency-msec=50", "--raw", "--format=s16le", "--rate=48000", "--channels=2",
+                                               folder.path() + QStringLiteral("/tone.raw")});
+        QVERIFY(player.waitForStarted());
+    }
+
+    Take recordTone(int seconds)
+    {
+        ledraTest::resetHome();
+        RecordingPlan plan;
+        RecordingEntry entry;
+        entry.id = 1;
+        entry.station = QStringLiteral("Radio Tone");
+        entry.khz = 6000;
+        entry.recorder = RecorderKind::Sound;
+        entry.device = QStringLiteral("null.monitor");
+        entry.rig = ledraTest::address(ledraTest::unusedPort());
+        entry.start = QDateTime::currentDateTimeUtc().addSecs(4);
+        entry.stop = entry.start.addSecs(seconds);
+        entry.secondsBefore = 1;
+        entry.secondsAfter = 1;
+        plan.entries.append(entry);
+        writePlan(plan);
+        RecordingTimer timer([](const RecordingEntry&) { return std::unique_ptr<Recorder>(std::make_unique<PulseRecorder>()); });
+        QSignalSpy ended(&timer, &RecordingTimer::recordingEnded);
+        timer.begin();
+        if (!ended.wait((seconds + 10) * 1000))
+            return {};
+        return ended.first().first().value<Take>();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty()
+            || QStandardPaths::findExecutable(QStringLiteral("pacat")).isEmpty())
+            QSKIP("pulseaudio or pacat is not installed (Debian packages pulseaudio, pulseaudio-utils)");
+        QDir(folder.path()).mkpath(QStringLiteral("run"));
+        QFile::setPermissions(folder.path() + QStringLiteral("/run"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        audio.setProcessEnvironment(environment());
+        audio.setProcessChannelMode(QProcess::MergedChannels);
+        audio.start(QStringLiteral("pulseaudio"), {"--daemonize=no", "--exit-idle-time=-1", "-n", "--load=module-null-sink",
+                                                   "--load=module-native-protocol-unix", "--disable-shm"});
+        const QString socket = folder.path() + QStringLiteral("/run/pulse/native");
+        QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(socket); }, 10000));
+        // the recorder in this process reaches the private server
+        qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
+        playTone(60);
+    }
+
+    void cleanupTestCase()
+    {
+        player.kill();
+        player.waitForFinished();
+        audio.terminate();
+        audio.waitForFinished();
+    }
+
+    // the rig named for tuning does not answer: the recording goes on untuned and says so
+    void recordsTheToneUntuned()
+    {
+        const Take take = recordTone(4);
+        QCOMPARE(takeStateName(take.state), QStringLiteral("done"));
+        QVERIFY2(take.reason.startsWith(QStringLiteral("recorded untuned: Nothing is listening at 127.0.0.1:")),
+                 qPrintable(take.reason));
+        QCOMPARE(QFileInfo(take.file).fileName(), recordingFileName({1, take.airStart, {}, {}, {}}, 6000,
+                                                                     QStringLiteral("Radio Tone"), QStringLiteral("flac")));
+        const Decoded decoded = decodeFlac(take.file);
+        QVERIFY(decoded.opened);
+        QCOMPARE(decoded.channels, 2);
+        const double seconds = double(decoded.samples.size()) / 2 / rate;
+        QVERIFY2(std::abs(seconds - 6) < 0.5, qPrintable(QString::number(seconds)));
+        QCOMPARE(strongestHz(decoded), toneHz);
+        qInfo("first sample %lld ms after the planned start", take.start.msecsTo(take.began));
+    }
+
+    void fullDiskEndsTheFileCleanly()
+    {
+        const QByteArray recordings = recordingsFolder().toLocal8Bit();
+        QDir().mkpath(recordingsFolder());
+        if (qEnvironmentVariableIsSet("LEDRA_TEST_WITHOUT_NAMESPACES")
+            || mount("tmpfs", recordings, "tmpfs", 0, "size=48k") != 0)
+            QSKIP("needs the test command's private mount namespace");
+        const auto unmount = qScopeGuard([&] { umount(recordings); });
+        const Take take = recordTone(30);
+        QCOMPARE(takeStateName(take.state), QStringLiteral("failed"));
+        QVERIFY2(take.reason.contains(QStringLiteral("the recording ended early: ")), qPrintable(take.reason));
+        const Decoded decoded = decodeFlac(take.file);
+        QVERIFY(decoded.opened);
+        QVERIFY(!decoded.samples.empty());
+        QCOMPARE(strongestHz(decoded), toneHz);
+        qInfo("%s; %zu frames kept", qPrintable(take.reason), decoded.samples.size() / 2);
+    }
+};
+
+LEDRA_TEST_MAIN(TestSoundRecording)
+#include "tst_soundrecording.moc"

@@ -3,6 +3,7 @@
 
 #include "guide/guidewindow.h"
 #include "schedule/onairdelegate.h"
+#include "schedule/scheduletable.h"
 #include "ui_mainwindow.h"
 
 #include <QTimer>
@@ -20,10 +21,10 @@ void MainWindow::setUpGuide()
 void MainWindow::showGuide()
 {
     if (!guideWindow) {
-        guideWindow = new GuideWindow(ui->thetable->model(), rigLink, this);
+        guideWindow = new GuideWindow(scheduleTable->view()->model(), rigLink, this);
         connect(guideWindow, &GuideWindow::tuneRequested, this, &MainWindow::tuneReceiver);
         connect(guideWindow, &GuideWindow::rowsToAdd, this, [this](const QList<QStringList>& rows) {
-            appendRowsUndoable(rows, tr("Add to schedule"));
+            scheduleTable->appendRowsUndoable(rows, tr("Add to schedule"));
             setWindowModified(true);
         });
         connect(guideWindow, &GuideWindow::inactiveLinesChanged, this, [this](const QSet<QString>& lines) {

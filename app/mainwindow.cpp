@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 
 #include "app/tiptrapper.h"
+#include "schedule/scheduletable.h"
 #include "ui_mainwindow.h"
 
 #include <QCoreApplication>
@@ -40,7 +41,7 @@ MainWindow::MainWindow(QWidget* parent)
         exit(-1);
 
     ui->setupUi(this);
-    followFrequencyColumn();
+    scheduleTable = new ScheduleTable(ui->thetable);
     setUpUndo();
     setUpKeyboard();
     ui->thetable->setHorizontalHeaderLabels({tr("Frequency"), tr("Time"), tr("-"), tr("From"),

@@ -10,11 +10,10 @@
 #include <QStringList>
 
 class QCloseEvent;
-class FrequencyColumn;
 class GuideWindow;
 class QComboBox;
-class QUndoStack;
 class RigLink;
+class ScheduleTable;
 class Ui_MainWindow;
 class tipTrapper;
 
@@ -41,17 +40,6 @@ public:
     int findItemByData(QComboBox* box, QString code);
     QString getTableItem(int row, int column);
 
-    // the one way rows reach the bottom of the table and the receiver is tuned (Add, Go, the guide)
-    void appendRows(const QList<QStringList>& rows);
-    // the same, as a step that Undo takes back, named "Undo <actionText>" in the Edit menu
-    void appendRowsUndoable(const QList<QStringList>& rows, const QString& actionText);
-    // the link is chosen here: Orvane's UDP datagrams, or the Hamlib rig when rigLink->hamlibActive()
-    void tuneReceiver(const QString& khz, const QString& modeCode);
-
-    // the table changes the undo steps make and take back
-    void putScheduleText(const QString& text);
-    void reorderTableRows(const QList<int>& order);
-
     Ui_MainWindow* ui;
     int backedUp = 0;
     int oldBackupDeleted = 0;
@@ -75,8 +63,6 @@ public:
     QString orvaneFileBase;
     QString docsFolder;
     Sender sender;
-    // the Hamlib link, for every window that tunes or reads the receiver
-    RigLink* rigLink = nullptr;
     codes codeTables;
     QString fromCode;
     int fromIndex = 0;
@@ -114,6 +100,8 @@ public slots:
     void on_preset_clicked(bool checked);
     void on_leFreq_textChanged(QString text);
     void on_actionSet_UDP_Ports_triggered();
+
+private slots:
     void on_actionReceiver_triggered();
     void on_actionLocation_triggered();
 
@@ -128,45 +116,37 @@ private:
     void restoreWindowPlace();
     void storeWindowPlace();
 
-    // --- schedule: rows in and out of the table
-    void followFrequencyColumn();
-    void putRowsAt(int first, const QList<QStringList>& rows);
-    void fitColumns(const QList<int>& longestRows, bool mayNarrow);
-    void sortTableRows(const QList<int>& order);
-    // the bytes of both files, each line as "field;field;...;" in the given row order
-    struct ScheduleFiles
-    {
-        QByteArray orvane;
-        QByteArray pelkin;
-    };
-    ScheduleFiles scheduleFiles(const QList<int>& order);
+    // --- schedule: the rows of the table, and saving them
+    ScheduleTable* scheduleTable = nullptr;
     bool savePass(const QString& fileBase, const QByteArray& bytes, QList<int>& order);
     void savePelkinFile(const QByteArray& bytes, QList<int>& order);
     bool orvaneFileSaved = false;
     // asks about unsaved changes; true when the window may go
     bool mayClose();
-    FrequencyColumn* frequencyColumn = nullptr;
 
     // --- editing and radio link: the row that Del and Go act on
     int selectedRowCount();
     int theSelectedRow();
+    // the link is chosen here: Orvane's UDP datagrams, or the Hamlib rig when it is set
+    void tuneReceiver(const QString& khz, const QString& modeCode);
     void setUpReceiverLink();
     void tuneRig(const QString& khz, const QString& modeCode);
     void showReceiverFailure(const QString& error);
+    // the Hamlib link, for every window that tunes or reads the receiver
+    RigLink* rigLink = nullptr;
 
     // --- guide: the season-schedule window and the bold rows of broadcasts on the air
     void setUpGuide();
     void showGuide();
     GuideWindow* guideWindow = nullptr;
 
-    // --- schedule: the whole schedule as an SDR program's bookmarks
+    // --- bookmarks: the whole schedule as an SDR program's bookmarks
     void setUpExport();
 
     // --- editing: undo and the keyboard
     void setUpUndo();
     void setUpKeyboard();
     void undoOrRedo(bool undo);
-    QUndoStack* undoStack = nullptr;
     bool savedSinceStart = false;
 
     tipTrapper* toolTipFilter = nullptr;

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bandmap/bandmapview.h"
 
-#include "guide/guidemodel.h"
-
 #include <QApplication>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -33,17 +31,30 @@ BandMapView::BandMapView(QWidget* parent)
     picture.setCanvas(size(), font());
 }
 
-void BandMapView::setModels(const GuideModel* guide, const GuideFilterModel* rows)
+// the rows and paths that follow come for these records
+void BandMapView::setRecords(const QList<SeasonRecord>* drawn)
 {
-    model = guide;
-    filtered = rows;
-    connect(filtered, &QAbstractItemModel::modelReset, this, [this] {
-        takeRows();
-        redraw();
-    });
-    connect(model, &QAbstractItemModel::modelReset, this, &BandMapView::findPaths);
+    records = drawn;
+    shown.clear();
+    paths.reset();
+}
+
+void BandMapView::setShownRows(const QList<int>& rows)
+{
+    shown = rows;
     takeRows();
     redraw();
+}
+
+void BandMapView::setPaths(std::shared_ptr<const RecordPaths> found)
+{
+    paths = std::move(found);
+    markDarkPaths();
+}
+
+void BandMapView::setTipText(std::function<QString(int)> tipText)
+{
+    tipFor = std::move(tipText);
 }
 
 void BandMapView::setBand(const QString& name)
@@ -58,16 +69,15 @@ void BandMapView::setBand(const QString& name)
 void BandMapView::takeRows()
 {
     QList<int> rows;
-    if (model && filtered && !picture.bandName().isEmpty()) {
+    if (records && !picture.bandName().isEmpty()) {
         const KhzRange& edges = picture.geometry().band();
-        for (int row = 0; row < filtered->rowCount(); ++row) {
-            const int source = filtered->sourceRow(row);
-            const double khz = model->record(source).khz;
+        for (int record : shown) {
+            const double khz = records->at(record).khz;
             if (khz >= edges.low && khz <= edges.high)
-                rows.append(source);
+                rows.append(record);
         }
     }
-    picture.setRecords(model ? &model->records() : nullptr, rows);
+    picture.setRecords(records, rows);
 }
 
 void BandMapView::setMoment(const QDateTime& utc)
@@ -106,31 +116,10 @@ void BandMapView::setSelectedRows(const QSet<int>& sourceRows)
     update(changed);
 }
 
-void BandMapView::setListener(const std::optional<GeoPosition>& where)
-{
-    const auto same = [](const GeoPosition& first, const GeoPosition& second) {
-        return first.latitude == second.latitude && first.longitude == second.longitude;
-    };
-    if (where.has_value() == listener.has_value() && (!where || same(*where, *listener)))
-        return;
-    listener = where;
-    findPaths();
-}
-
-// once per file and location
-void BandMapView::findPaths()
-{
-    static const SitePositions sites;
-    paths.reset();
-    if (listener && model)
-        paths = std::make_shared<const RecordPaths>(model->records(), sites, *listener);
-    markDarkPaths();
-}
-
-// once per day
+// once per day, file and location
 void BandMapView::markDarkPaths()
 {
-    picture.setDarkness(paths ? darknessAtStart(paths, &model->records(), picture.moment().date()) : DarknessTest());
+    picture.setDarkness(paths && records ? darknessAtStart(paths, records, picture.moment().date()) : DarknessTest());
     redraw();
 }
 
@@ -209,27 +198,10 @@ bool BandMapView::event(QEvent* event)
     const auto* help = static_cast<QHelpEvent*>(event);
     const int row = rowAt(help->pos());
     // between the bars the map's own tip says how to use it
-    if (row < 0)
+    if (row < 0 || !tipFor)
         return QWidget::event(event);
     QToolTip::showText(help->globalPos(), tipFor(row), this);
     return true;
-}
-
-QString BandMapView::tipFor(int sourceRow) const
-{
-    const auto text = [this, sourceRow](int column, int role = Qt::DisplayRole) {
-        return model->index(sourceRow, column).data(role).toString();
-    };
-    const QString targetName = text(TargetColumn, Qt::ToolTipRole);
-    QStringList lines{
-        text(StationColumn),
-        QStringLiteral("%1 kHz, %2 %3").arg(text(KhzColumn), text(TimeColumn), text(DaysColumn)).trimmed(),
-        QStringLiteral("Language: ") + text(LanguageColumn),
-        QStringLiteral("Target: ") + text(TargetColumn)
-            + (targetName.isEmpty() ? QString() : QStringLiteral(" (") + targetName + QLatin1Char(')')),
-        QStringLiteral("Site: ") + text(SiteColumn),
-    };
-    return lines.join(QLatin1Char('\n'));
 }
 
 void BandMapView::mousePressEvent(QMouseEvent* event)

@@ -8,11 +8,8 @@
 #include <QSet>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
-#include <optional>
-
-class GuideFilterModel;
-class GuideModel;
 
 // A band's whole day: a bar per broadcast that the guide's filters let through, frequency up,
 // hours across, a red line at now. The wheel zooms the frequencies, a drag pans them; a click
@@ -25,15 +22,20 @@ class BandMapView : public QWidget
 public:
     explicit BandMapView(QWidget* parent = nullptr);
 
-    // the rows the map shows are the filtered model's rows in the band
-    void setModels(const GuideModel* model, const GuideFilterModel* filtered);
+    // the records it draws; they outlive their use here
+    void setRecords(const QList<SeasonRecord>* records);
+    // the records the guide shows, of which the map draws those in its band
+    void setShownRows(const QList<int>& records);
+    // the paths from the listener to each record's site: bars whose path is dark at their
+    // start are marked; none, no marks
+    void setPaths(std::shared_ptr<const RecordPaths> paths);
+    // what the tip over a record's bar says
+    void setTipText(std::function<QString(int record)> tipText);
     void setBand(const QString& name);
     const QString& band() const { return picture.bandName(); }
     void setMoment(const QDateTime& utc);
     void setLocalHours(bool local);
     void setSelectedRows(const QSet<int>& sourceRows);
-    // where the listener is: bars whose path is dark at their start are marked; none, no marks
-    void setListener(const std::optional<GeoPosition>& where);
 
     const BandMapPicture& mapPicture() const { return picture; }
     // the source row of the topmost bar at the point, or -1
@@ -57,22 +59,20 @@ protected:
 
 private:
     void takeRows();
-    void findPaths();
     void markDarkPaths();
     void redraw();
     void renderLayer();
-    QString tipFor(int sourceRow) const;
     QRect selectionArea(const QSet<int>& sourceRows) const;
 
-    const GuideModel* model = nullptr;
-    const GuideFilterModel* filtered = nullptr;
+    const QList<SeasonRecord>* records = nullptr;
+    QList<int> shown;
+    std::function<QString(int)> tipFor;
     BandMapPicture picture;
     QImage layer;              // everything but the now line and the selection
     bool layerStale = true;
     bool localHours = false;
     QSet<int> selected;
-    std::optional<GeoPosition> listener;
-    std::shared_ptr<const RecordPaths> paths; // from the listener to each record's site
+    std::shared_ptr<const RecordPaths> paths;
     QPoint pressedAt;
     QPoint draggedTo;
     bool dragging = false;

@@ -15,6 +15,7 @@
 #include "geo/core/sitepositions.h"
 #include "guide/guidemodel.h"
 #include "guide/guidewindow.h"
+#include "radiolink/riglink.h"
 #include "season/core/onair.h"
 #include "season/core/seasonrecord.h"
 #include "ui_mainwindow.h"
@@ -154,7 +155,7 @@ void measure(MainWindow& main, const QString& path, const QByteArray& bytes)
         figures.parse = std::min(figures.parse, milliseconds(timer));
     }
 
-    GuideWindow guide(main.ui->thetable->model(), main.rigLink, &main);
+    GuideWindow guide(main.ui->thetable->model(), main.findChild<RigLink*>(), &main);
     guide.resize(1100, 680);
     guide.show();
     QTableView* table = guide.findChild<QTableView*>(QStringLiteral("guideTable"));
@@ -319,7 +320,7 @@ void measureMapFilterChange(MainWindow& main, const QString& path, const QString
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return;
     file.close();
-    GuideWindow guide(main.ui->thetable->model(), main.rigLink, &main);
+    GuideWindow guide(main.ui->thetable->model(), main.findChild<RigLink*>(), &main);
     guide.resize(1500, 800);
     guide.show();
     guide.openFile(path);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bookmarks/bookmarkexport.h"
 
-#include "bookmarks/core/gqrxbookmarks.h"
 #include "bookmarks/exportdialog.h"
 #include "schedule/core/wholefile.h"
 
@@ -17,10 +16,10 @@ void notice(const QString& text)
 QString report(const SdrFormat& format, const QString& path, const BookmarkExport& result)
 {
     const QString asAm = QStringLiteral("Written as AM, a mode %1 lacks: %2").arg(format.program).arg(result.asAm);
-    if (format.key == QLatin1String("gqrx"))
-        return QStringLiteral("Added to gqrx's bookmarks \"%1\": %2\nSkipped, already there: %3\n%4\n"
-                              "gqrx reads the file when it starts: restart it to see them.")
-            .arg(path)
+    if (format.merge)
+        return QStringLiteral("Added to %1's bookmarks \"%2\": %3\nSkipped, already there: %4\n%5\n"
+                              "%1 reads the file when it starts: restart it to see them.")
+            .arg(format.program, path)
             .arg(result.written)
             .arg(result.skipped)
             .arg(asAm);
@@ -42,8 +41,8 @@ void exportBookmarks(QWidget* parent, const QList<Broadcast>& broadcasts)
     const QString path = dialog.path();
     BookmarkExport result;
     QString problem;
-    if (format.key == QLatin1String("gqrx")) {
-        problem = mergeIntoGqrxFile(path, broadcasts, result);
+    if (format.merge) {
+        problem = format.merge(path, broadcasts, result);
     } else {
         result = format.write(broadcasts);
         problem = writeWholeFile(path, result.bytes);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "download/seasonupdater.h"
 
+#include "app/core/guidestore.h"
 #include "download/core/seasondownload.h"
 #include "download/core/seasonstore.h"
 #include "season/core/seasoncode.h"
@@ -29,9 +30,8 @@ SeasonUpdater::SeasonUpdater(QAbstractScrollArea* table, QWidget* parent)
     , offerButton(new QPushButton(offer))
 {
     ui->setupUi(this);
-    ui->guideAutoUpdate->setChecked(guideStore().value(QLatin1String(seasonAutoUpdateKey), false).toBool());
-    connect(ui->guideAutoUpdate, &QCheckBox::toggled, this,
-            [](bool on) { guideStore().setValue(QLatin1String(seasonAutoUpdateKey), on); });
+    ui->guideAutoUpdate->setChecked(guideValue(GuideKey::SeasonAutoUpdate).toBool());
+    connect(ui->guideAutoUpdate, &QCheckBox::toggled, this, [](bool on) { setGuideValue(GuideKey::SeasonAutoUpdate, on); });
     connect(ui->guideUpdate, &QPushButton::clicked, this, [this] { startUpdate(true); });
     connect(ui->guideUpdateCancel, &QPushButton::clicked, download, &SeasonDownload::cancel);
     connect(ui->guideSeasonUrl, &QPushButton::clicked, this, &SeasonUpdater::askForAddress);
@@ -68,12 +68,11 @@ void SeasonUpdater::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     offerButton->setText(tr("Download the current season schedule (%1)").arg(seasonFileName(currentSeason())));
-    SettingsStore store = guideStore();
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (!ui->guideAutoUpdate->isChecked() || download->running()
-        || !dailyCheckDue(store.value(QLatin1String(seasonLastCheckKey)).toDateTime(), now))
+        || !dailyCheckDue(guideValue(GuideKey::SeasonLastCheck).toDateTime(), now))
         return;
-    store.setValue(QLatin1String(seasonLastCheckKey), now);
+    setGuideValue(GuideKey::SeasonLastCheck, now);
     startUpdate(false);
 }
 

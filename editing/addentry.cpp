@@ -2,12 +2,10 @@
 #include "app/mainwindow.h"
 
 #include "editing/core/entryrules.h"
-#include "editing/undocommands.h"
-#include "schedule/core/scheduleformat.h"
+#include "schedule/scheduletable.h"
 #include "ui_mainwindow.h"
 
 #include <QMessageBox>
-#include <QUndoStack>
 
 bool MainWindow::d4test(QString text)
 {
@@ -26,7 +24,7 @@ void MainWindow::on_additem_clicked()
     const QStringList cells{ui->leFreq->text(), ui->leTime->text(), QString(), fromCode,
                             ui->leLabel->text(), langCode, toCode,
                             txSiteText(forIndex != 0, forCode, txCode), modeCode};
-    appendRowsUndoable({cells}, tr("Add"));
+    scheduleTable->appendRowsUndoable({cells}, tr("Add"));
 
     if (clearAfterAdd == 1) {
         ui->leFreq->setText(QString());
@@ -36,17 +34,4 @@ void MainWindow::on_additem_clicked()
     if (presetAfterAdd == 1)
         doPresets();
     setWindowModified(true);
-}
-
-void MainWindow::appendRowsUndoable(const QList<QStringList>& rows, const QString& actionText)
-{
-    undoStack->push(new AppendRowsCommand(this, rows, actionText));
-}
-
-void MainWindow::appendRows(const QList<QStringList>& rows)
-{
-    const int first = ui->thetable->rowCount();
-    ui->thetable->setRowCount(first + int(rows.size()));
-    putRowsAt(first, rows);
-    ui->thetable->scrollToBottom();
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 
-#include "editing/undocommands.h"
+#include "schedule/scheduletable.h"
+#include "schedule/undocommands.h"
 #include "ui_mainwindow.h"
 
 #include <QUndoStack>
@@ -13,7 +14,7 @@ void MainWindow::on_deleteitem_clicked()
     if (row < 0)
         return;
     // made first, so that Undo brings back the cursor that filling the boxes moves
-    auto* removal = new DeleteRowCommand(this, row);
+    auto* removal = new DeleteRowCommand(scheduleTable, row);
 
     // a code that no item carries leaves the drop-down as it is
     const auto recall = [this, row](QComboBox* box, int column) {
@@ -32,6 +33,6 @@ void MainWindow::on_deleteitem_clicked()
     ui->cbFor->setCurrentIndex(0);
     recall(ui->cbMode, 8);
 
-    undoStack->push(removal);
+    scheduleTable->undoStack()->push(removal);
     setWindowModified(true);
 }

@@ -3,7 +3,7 @@
 
 #include "editing/core/entryrules.h"
 #include "schedule/core/frequencyreadings.h"
-#include "schedule/frequencycolumn.h"
+#include "schedule/scheduletable.h"
 #include "ui_mainwindow.h"
 
 #include <QItemSelectionModel>
@@ -17,7 +17,7 @@ void MainWindow::on_leFreq_textChanged(QString text)
         return;
     }
 
-    const int target = frequencyTargetRow(frequencyColumn->values(), frequency);
+    const int target = frequencyTargetRow(scheduleTable->frequencies(), frequency);
     if (target >= 0)
         ui->thetable->setCurrentCell(target, 0, QItemSelectionModel::Deselect);
 }

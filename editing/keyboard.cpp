@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 
-#include "editing/undocommands.h"
+#include "schedule/scheduletable.h"
+#include "schedule/undocommands.h"
 #include "ui_mainwindow.h"
 
 #include <QShortcut>
@@ -11,7 +12,7 @@
 
 void MainWindow::setUpUndo()
 {
-    undoStack = new QUndoStack(this);
+    QUndoStack* undoStack = scheduleTable->undoStack();
     ui->actionUndo->setShortcuts(QKeySequence::Undo);
     ui->actionRedo->setShortcuts(QKeySequence::Redo);
     ui->actionUndo->setEnabled(false);
@@ -36,6 +37,7 @@ void MainWindow::setUpUndo()
 // those actions themselves mark the window.
 void MainWindow::undoOrRedo(bool undo)
 {
+    QUndoStack* undoStack = scheduleTable->undoStack();
     if (undo)
         undoStack->undo();
     else

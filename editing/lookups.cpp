@@ -5,13 +5,6 @@
 
 #include <QComboBox>
 #include <QItemSelectionModel>
-#include <QTableWidgetItem>
-
-QString MainWindow::getTableItem(int row, int column)
-{
-    const QTableWidgetItem* item = ui->thetable->item(row, column);
-    return item ? item->data(Qt::DisplayRole).toString() : QString();
-}
 
 int MainWindow::findItemByData(QComboBox* box, QString code)
 {

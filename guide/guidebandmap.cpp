@@ -2,19 +2,27 @@
 // The guide's band map: which band it shows, and its selection kept in step with the table's.
 #include "guide/guidewindow.h"
 
-#include "app/core/settingsstore.h"
 #include "bandmap/bandmapview.h"
-#include "geo/core/geoposition.h"
 #include "guide/guidemodel.h"
 #include "ui_guidewindow.h"
 
 namespace {
 
-// read through the guide's store, which stays unopened when it is no regular file
-std::optional<GeoPosition> listenerLocation()
+QString bandMapTip(const GuideModel& model, int sourceRow)
 {
-    const SettingsStore store(QStringLiteral("Ledra-guide"));
-    return readLocation(store.value(QStringLiteral("location")).toString()).position;
+    const auto text = [&model, sourceRow](int column, int role = Qt::DisplayRole) {
+        return model.index(sourceRow, column).data(role).toString();
+    };
+    const QString targetName = text(TargetColumn, Qt::ToolTipRole);
+    QStringList lines{
+        text(StationColumn),
+        QStringLiteral("%1 kHz, %2 %3").arg(text(KhzColumn), text(TimeColumn), text(DaysColumn)).trimmed(),
+        QStringLiteral("Language: ") + text(LanguageColumn),
+        QStringLiteral("Target: ") + text(TargetColumn)
+            + (targetName.isEmpty() ? QString() : QStringLiteral(" (") + targetName + QLatin1Char(')')),
+        QStringLiteral("Site: ") + text(SiteColumn),
+    };
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -22,7 +30,17 @@ std::optional<GeoPosition> listenerLocation()
 void GuideWindow::setUpBandMap()
 {
     BandMapView* map = ui->guideBandMap;
-    map->setModels(model, filtered);
+    map->setTipText([this](int sourceRow) { return bandMapTip(*model, sourceRow); });
+    // the model's own paths, found once per file and location, and at once for a new location
+    connect(model, &GuideModel::pathsChanged, map, [this, map] {
+        map->setRecords(&model->records());
+        showRowsOnMap();
+        map->setPaths(model->sharedPaths());
+    });
+    connect(filtered, &QAbstractItemModel::modelReset, this, &GuideWindow::showRowsOnMap);
+    map->setRecords(&model->records());
+    map->setPaths(model->sharedPaths());
+    showRowsOnMap();
     showMapMoment(moment);
     QItemSelectionModel* selection = ui->guideTable->selectionModel();
     connect(ui->guideMapLocal, &QCheckBox::toggled, map, &BandMapView::setLocalHours);
@@ -35,11 +53,18 @@ void GuideWindow::setUpBandMap()
     chooseMapBand();
 }
 
-// the location is read each minute too, so a new one shows within a minute
 void GuideWindow::showMapMoment(const QDateTime& utc)
 {
-    ui->guideBandMap->setListener(listenerLocation());
     ui->guideBandMap->setMoment(utc);
+}
+
+void GuideWindow::showRowsOnMap()
+{
+    QList<int> rows;
+    rows.reserve(filtered->rowCount());
+    for (int row = 0; row < filtered->rowCount(); ++row)
+        rows.append(filtered->sourceRow(row));
+    ui->guideBandMap->setShownRows(rows);
 }
 
 // the band of the band filter; with all bands, that of the current row, else the one shown

@@ -40,12 +40,13 @@ void GuideModel::setRecords(QList<SeasonRecord> records)
     all = std::move(records);
     placeRecords();
     endResetModel();
+    emit pathsChanged();
 }
 
 void GuideModel::setMoment(const QDateTime& utc)
 {
     now = utc;
-    recordPaths.setMoment(utc);
+    recordPaths->setMoment(utc);
     if (!all.isEmpty())
         emit dataChanged(index(0, PathColumn), index(int(all.size()) - 1, StatusColumn), {Qt::DisplayRole});
 }
@@ -56,14 +57,16 @@ void GuideModel::setLocation(const std::optional<GeoPosition>& location)
     placeRecords();
     if (!all.isEmpty())
         emit dataChanged(index(0, KmColumn), index(int(all.size()) - 1, PathColumn), {Qt::DisplayRole});
+    emit pathsChanged();
 }
 
 // once per file and location: paints only look the paths up
 void GuideModel::placeRecords()
 {
-    recordPaths = listener ? RecordPaths(all, sitePositions, *listener) : RecordPaths();
-    recordPaths.markDistances(all);
-    recordPaths.setMoment(now);
+    // a new object: the band map may still hold the one before
+    recordPaths = listener ? std::make_shared<RecordPaths>(all, sitePositions, *listener) : std::make_shared<RecordPaths>();
+    recordPaths->markDistances(all);
+    recordPaths->setMoment(now);
 }
 
 int GuideModel::rowCount(const QModelIndex& parent) const
@@ -82,7 +85,7 @@ QVariant GuideModel::data(const QModelIndex& index, int role) const
         return QVariant();
     const SeasonRecord& record = all.at(index.row());
     if (role == Qt::DisplayRole && index.column() >= KmColumn && index.column() <= PathColumn)
-        return pathFieldText(recordPaths, index.row(), pathFieldOf(index.column()));
+        return pathFieldText(*recordPaths, index.row(), pathFieldOf(index.column()));
     if (role == Qt::DisplayRole)
         return displayText(record, index.column());
     if (role == Qt::ToolTipRole && index.column() == LanguageColumn) {

@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QList>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -39,12 +40,18 @@ public:
     // the listener's location: km, bearing and path to each site; none leaves them empty
     void setLocation(const std::optional<GeoPosition>& location);
     bool hasLocation() const { return listener.has_value(); }
-    const RecordPaths& paths() const { return recordPaths; }
+    const RecordPaths& paths() const { return *recordPaths; }
+    // the same paths, for the band map, which keeps them as long as it draws them
+    std::shared_ptr<const RecordPaths> sharedPaths() const { return recordPaths; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+signals:
+    // a new file or location: new records or paths
+    void pathsChanged();
 
 private:
     QString displayText(const SeasonRecord& record, int column) const;
@@ -55,7 +62,7 @@ private:
     CodeNames codeNames;
     SitePositions sitePositions;
     std::optional<GeoPosition> listener;
-    RecordPaths recordPaths;
+    std::shared_ptr<RecordPaths> recordPaths = std::make_shared<RecordPaths>();
 };
 
 // The rows of a GuideModel that match a filter, in a chosen order. Keys are compared, never

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "guide/guidewindow.h"
 
+#include "app/core/guidestore.h"
 #include "app/core/settingsstore.h"
 #include "download/seasonupdater.h"
 #include "geo/core/listenerlocation.h"
@@ -32,13 +33,6 @@ namespace {
 const int shownWarnings = 40;
 // how far from the receiver's frequency Follow receiver still shows a broadcast
 const double followKhz = 5;
-
-// the guide's own store, apart from the main window's settings
-SettingsStore guideSettings()
-{
-    return SettingsStore(QStringLiteral("Ledra-guide"));
-}
-const char* const lastFileKey = "lastFile";
 
 void notice(const QString& text)
 {
@@ -197,13 +191,13 @@ bool GuideWindow::openFile(const QString& path)
     emit inactiveLinesChanged(inactiveOnlyLines(model->records()));
     ui->guideTable->resizeColumnsToContents();
     updater->fileShown();
-    guideSettings().setValue(QLatin1String(lastFileKey), QFileInfo(path).absoluteFilePath());
+    setGuideValue(GuideKey::LastFile, QFileInfo(path).absoluteFilePath());
     return true;
 }
 
 void GuideWindow::reopenLastFile()
 {
-    const QString lastFile = guideSettings().value(QLatin1String(lastFileKey)).toString();
+    const QString lastFile = guideValue(GuideKey::LastFile).toString();
     const QString kind = notRegularFileKind(lastFile);
     if (!kind.isEmpty())
         ui->guideCount->setText(ui->guideCount->text() + QStringLiteral("; ") + reportSkippedPath(lastFile, kind));
@@ -260,7 +254,7 @@ void GuideWindow::hideEvent(QHideEvent* event)
 
 void GuideWindow::pickFile()
 {
-    const QString last = guideSettings().value(QLatin1String(lastFileKey)).toString();
+    const QString last = guideValue(GuideKey::LastFile).toString();
     const QString path = QFileDialog::getOpenFileName(this, tr("Open a season schedule"), QFileInfo(last).path(),
                                                       tr("Season schedules (*.csv *.CSV);;All files (*)"));
     if (!path.isEmpty())
@@ -385,12 +379,8 @@ void GuideWindow::tuneRow(int sourceRow)
 QSet<QString> GuideWindow::scheduleLines() const
 {
     QSet<QString> lines;
-    for (int row = 0; row < schedule->rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < orvaneColumns; ++column)
-            cells.append(schedule->index(row, column).data().toString());
-        lines.insert(cells.join(QLatin1Char(';')));
-    }
+    for (int row = 0; row < schedule->rowCount(); ++row)
+        lines.insert(scheduleRowKey(scheduleRowFields(*schedule, row)));
     return lines;
 }
 
@@ -411,7 +401,7 @@ void GuideWindow::addToSchedule()
     for (const QModelIndex& index : selected) {
         const SeasonRecord& record = model->record(filtered->sourceRow(index.row()));
         const QStringList fields = scheduleFields(record);
-        const QString line = fields.join(QLatin1Char(';'));
+        const QString line = scheduleRowKey(fields);
         if (inSchedule.contains(line)) {
             ++skipped;
             continue;

@@ -78,6 +78,7 @@ private:
     // the band map, in guidebandmap.cpp
     void setUpBandMap();
     void showMapMoment(const QDateTime& utc);
+    void showRowsOnMap();
     void chooseMapBand();
     void showSelectionOnMap();
     void selectSourceRow(int sourceRow);

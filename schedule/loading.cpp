@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 
-#include "editing/undocommands.h"
-#include "schedule/core/scheduleformat.h"
+#include "schedule/scheduletable.h"
 #include "schedule/core/wholefile.h"
 #include "schedule/waitcursor.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QUndoStack>
 
 namespace {
 
@@ -67,7 +65,7 @@ void MainWindow::getdbfile(QString path)
     WaitCursor wait;
     // a picked file can be taken back; the file at start is where undoing begins
     if (picked)
-        undoStack->push(new LoadCommand(this, read.text));
+        scheduleTable->loadUndoable(read.text);
     else
-        putScheduleText(read.text);
+        scheduleTable->putScheduleText(read.text);
 }

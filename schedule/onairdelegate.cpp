@@ -31,10 +31,7 @@ bool OnAirDelegate::rowBold(const QModelIndex& index, const QDateTime& utc) cons
         return false;
     if (inactiveLines.isEmpty())
         return true;
-    QStringList cells;
-    for (int column = 0; column < orvaneColumns; ++column)
-        cells.append(index.sibling(index.row(), column).data().toString());
-    return !inactiveLines.contains(cells.join(QLatin1Char(';')));
+    return !inactiveLines.contains(scheduleRowKey(scheduleRowFields(*index.model(), index.row())));
 }
 
 void OnAirDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const

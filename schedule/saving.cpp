@@ -3,9 +3,8 @@
 
 #include "schedule/core/frequencyreadings.h"
 #include "schedule/core/roworder.h"
-#include "schedule/core/scheduleformat.h"
+#include "schedule/scheduletable.h"
 #include "schedule/core/wholefile.h"
-#include "schedule/frequencycolumn.h"
 #include "schedule/waitcursor.h"
 
 #include <QCloseEvent>
@@ -46,29 +45,6 @@ QString leftOutNotice(qsizetype count)
 
 } // namespace
 
-MainWindow::ScheduleFiles MainWindow::scheduleFiles(const QList<int>& order)
-{
-    const QList<qint64>& frequencies = frequencyColumn->values();
-    QString orvane;
-    QString pelkin;
-    for (int row : order) {
-        if (!isSavedFrequency(frequencies.at(row)))
-            continue;
-        for (int column = 0; column < orvaneColumns; ++column) {
-            const QString text = getTableItem(row, column);
-            orvane += text;
-            orvane += QLatin1Char(';');
-            if (column < pelkinColumns) {
-                pelkin += text;
-                pelkin += QLatin1Char(';');
-            }
-        }
-        orvane += QLatin1Char('\n');
-        pelkin += QLatin1Char('\n');
-    }
-    return {orvane.toUtf8(), pelkin.toUtf8()};
-}
-
 bool MainWindow::savePass(const QString& fileBase, const QByteArray& bytes, QList<int>& order)
 {
     backedUp = 0;
@@ -76,34 +52,31 @@ bool MainWindow::savePass(const QString& fileBase, const QByteArray& bytes, QLis
     const QString backupPath = docsFolder + fileBase + QStringLiteral(".bak");
     const QString filePath = docsFolder + fileBase + QStringLiteral(".txt");
 
-    // The backup is a copy that replaces the old backup in one step, so the file stays in place
-    // until its successor is complete and the old backup until the new one is.
+    // The file stays in place until its successor is complete and the old backup until the new
+    // one is; without a file to take its place, the old backup is the only earlier version left.
     const bool backupFound = QFileInfo(backupPath).isFile();
-    const bool fileFound = QFileInfo::exists(filePath);
-    bool backupCreated = false;
-    // without a file to take its place, the old backup is the only earlier version left
-    if (fileFound && copyWholeFile(filePath, backupPath).isEmpty()) {
-        backedUp = 1;
-        oldBackupDeleted = backupFound ? 1 : 0;
-        backupCreated = !backupFound;
-    } else if (fileFound) {
-        showNotice(QStringLiteral("Rename older file to .bak failed"));
-    }
-
-    QString failure;
+    Replacement replaced;
     {
         WaitCursor wait;
         if (sortOnSave != 0 && !order.isEmpty()) {
-            sortTableRows(order);
+            scheduleTable->sortUndoable(order);
             // the table is in order now, so a later pass has nothing to move
             order.clear();
         }
-        failure = writeWholeFile(filePath, bytes);
+        replaced = replaceKeepingBackup(filePath, backupPath, bytes, Backup::Attempted);
     }
-    const bool saved = failure.isEmpty();
+    bool backupCreated = false;
+    if (replaced.backedUp) {
+        backedUp = 1;
+        oldBackupDeleted = backupFound ? 1 : 0;
+        backupCreated = !backupFound;
+    } else if (replaced.hadFile) {
+        showNotice(QStringLiteral("Rename older file to .bak failed"));
+    }
+    const bool saved = replaced.problem.isEmpty();
     if (!saved) {
         QMessageBox::information(nullptr, QStringLiteral("error"),
-                                 QStringLiteral("Can't save \"%1\": %2").arg(filePath, failure));
+                                 QStringLiteral("Can't save \"%1\": %2").arg(filePath, replaced.problem));
     }
 
     if (confirmAfterSave != 0)
@@ -114,16 +87,16 @@ bool MainWindow::savePass(const QString& fileBase, const QByteArray& bytes, QLis
 // The rows are sorted once and read once for both files.
 void MainWindow::on_savedata_clicked()
 {
-    QList<int> order = frequencyOrder(frequencyColumn->values());
-    const ScheduleFiles files = scheduleFiles(order);
+    QList<int> order = frequencyOrder(scheduleTable->frequencies());
+    const ScheduleTable::Files files = scheduleTable->files(order);
     orvaneFileSaved = savePass(orvaneFileBase, files.orvane, order);
     savePelkinFile(files.pelkin, order);
 }
 
 void MainWindow::savepelkin()
 {
-    QList<int> order = frequencyOrder(frequencyColumn->values());
-    savePelkinFile(scheduleFiles(order).pelkin, order);
+    QList<int> order = frequencyOrder(scheduleTable->frequencies());
+    savePelkinFile(scheduleTable->files(order).pelkin, order);
 }
 
 void MainWindow::savePelkinFile(const QByteArray& bytes, QList<int>& order)
@@ -132,11 +105,11 @@ void MainWindow::savePelkinFile(const QByteArray& bytes, QList<int>& order)
     // the table counts as saved only when both files hold it
     if (saved && orvaneFileSaved) {
         setWindowModified(false);
-        undoStack->setClean();
+        scheduleTable->undoStack()->setClean();
         savedSinceStart = true;
     }
 
-    const QList<qint64>& frequencies = frequencyColumn->values();
+    const QList<qint64>& frequencies = scheduleTable->frequencies();
     const auto leftOut = std::count_if(frequencies.cbegin(), frequencies.cend(),
                                        [](qint64 frequency) { return !isSavedFrequency(frequency); });
     if (leftOut > 0)

@@ -65,7 +65,7 @@ QString formatNames()
 {
     QStringList names;
     for (const SkedFormat& format : skedFormats())
-        names.append(QLatin1String(format.name));
+        names.append(format.name);
     return names.join(QStringLiteral(", "));
 }
 
@@ -170,7 +170,7 @@ void addOptions(QCommandLineParser& parser)
          QStringLiteral("LOCATOR|LAT,LON")},
         {QStringLiteral("within"), QStringLiteral("Only sites within KM of --from."), QStringLiteral("KM")},
         {QStringLiteral("format"), QStringLiteral("What to print: %1 (default lines).").arg(formatNames()),
-         QStringLiteral("NAME"), QLatin1String(skedFormats().first().name)},
+         QStringLiteral("NAME"), skedFormats().first().name},
     });
     addSeasonOptions(parser);
     parser.addPositionalArgument(QStringLiteral("FILE.csv"),
@@ -270,7 +270,7 @@ int main(int argc, char* argv[])
         rounded += isWholeKhz(record.khz) ? 0 : 1;
     }
     QString formatCounts;
-    const QByteArray out = format->write(output, formatCounts);
+    const QByteArray out = writeSkedOutput(*format, output, formatCounts);
     std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
     QString counts = QStringLiteral("%1 records read, %2 skipped, %3 impossible dates, %4 inactive; %5 printed")
                          .arg(season.records.size())

@@ -116,8 +116,8 @@ private slots:
         ledraTest::useHamlib(t.window, address());
         QVERIFY(go(t, 0));
         gqrx.freeze();
-        QSignalSpy readFailed(t.window.rigLink, &RigLink::frequencyReadFailed);
-        t.window.rigLink->readFrequency();
+        QSignalSpy readFailed(t.rigLink(), &RigLink::frequencyReadFailed);
+        t.rigLink()->readFrequency();
         QTest::qWait(300);
         t.selectRows({1});
         t.window.ui->go->click();

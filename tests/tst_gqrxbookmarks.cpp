@@ -13,7 +13,7 @@ namespace {
 
 Broadcast broadcast(const QString& khz, const QString& name, const QString& mode = QString())
 {
-    return broadcastFromFields({khz, "0000-2400", "", "KOR", name, "E", "Eu", "", mode});
+    return *broadcastFromFields({khz, "0000-2400", "", "KOR", name, "E", "Eu", "", mode});
 }
 
 QByteArray fileBytes(const QString& path)

@@ -280,7 +280,7 @@ private slots:
         QTRY_VERIFY(t.child<QLabel>("guideReceiver")->text().endsWith("(connection refused)"));
         follow->setChecked(false);
         QCOMPARE(stations(t), sorted);
-        t.window.rigLink->setSettings(ReceiverSettings());
+        t.rigLink()->setSettings(ReceiverSettings());
         QVERIFY(!follow->isVisible());
         QCOMPARE(t.answerer.shown(), QStringList());
     }

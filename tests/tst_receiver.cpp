@@ -122,9 +122,9 @@ private slots:
         const QList<QStringList> rows{fields("9420;;;;A;;;;0;")};
         ledraTest::TestWindow t(rows);
         useHamlib(t.window, address(port));
-        ReceiverSettings settings = t.window.rigLink->settings();
+        ReceiverSettings settings = t.rigLink()->settings();
         settings.hamlibModel = model;
-        t.window.rigLink->setSettings(settings);
+        t.rigLink()->setSettings(settings);
         t.selectRows({0});
         t.window.ui->go->click();
         QTRY_COMPARE_WITH_TIMEOUT(t.answerer.boxes.size(), 1, 8000);
@@ -160,7 +160,7 @@ private slots:
         ReceiverSettings dummy;
         dummy.hamlib = true;
         dummy.hamlibModel = 1;
-        t.window.rigLink->setSettings(dummy);
+        t.rigLink()->setSettings(dummy);
         t.selectRows({0});
         t.window.ui->go->click();
         QTRY_COMPARE(t.window.statusBar()->currentMessage(), "Tuned to 9420 kHz AM");
@@ -193,7 +193,7 @@ private slots:
                                       "link=hamlib"}));
 
         ledraTest::TestWindow restarted;
-        QVERIFY(restarted.window.rigLink->hamlibActive());
+        QVERIFY(restarted.rigLink()->hamlibActive());
         openReceiverDialog(restarted, [&](ReceiverDialog* dialog) {
             shown = QStringList{dialog->ui->receiverLink->currentText(), dialog->ui->rigModel->currentText(),
                                 dialog->ui->rigPort->text(), dialog->ui->rigSpeed->currentText()};
@@ -231,7 +231,7 @@ private slots:
             shown.append(dialog->ui->rigStatus->text());
         });
         QCOMPARE(shown, (QStringList{"Testing...", QString(status).replace("%1", port)}));
-        QVERIFY(!t.window.rigLink->hamlibActive());
+        QVERIFY(!t.rigLink()->hamlibActive());
     }
 };
 

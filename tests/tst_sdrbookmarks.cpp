@@ -11,7 +11,7 @@ namespace {
 Broadcast broadcast(const QString& khz, const QString& name, const QString& mode = QString(),
                     const QString& time = "0000-2400", const QString& days = QString())
 {
-    return broadcastFromFields({khz, time, days, "KOR", name, "E", "Eu", "", mode});
+    return *broadcastFromFields({khz, time, days, "KOR", name, "E", "Eu", "", mode});
 }
 
 const QByteArray kiwiHeader = "Freq kHz;\"Mode\";\"Ident\";\"Notes\";\"Extension\";\"Type\";PB low;PB high;Offset;"

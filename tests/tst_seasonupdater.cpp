@@ -26,7 +26,7 @@ const QString todaysFile = seasonFileName(today);
 // the guide's downloads go to base
 void downloadFrom(const QUrl& base)
 {
-    guideStore().setValue(seasonBaseUrlKey, base.toString());
+    QSettings("Morvath", "Ledra-guide").setValue("seasonBaseUrl", base.toString());
 }
 
 QString status(GuideTestWindow& t)
@@ -65,7 +65,7 @@ private slots:
         QTRY_COMPARE(t.count(), "20 of 20 broadcasts; " + todaysFile + " is " + seasonDescription(today));
         QVERIFY(!offer->isVisible());
         QCOMPARE(status(t), "Downloaded " + todaysFile + ": 20 broadcasts");
-        QCOMPARE(guideStore().value("lastFile").toString(), keptSeasonPath(today));
+        QCOMPARE(QSettings("Morvath", "Ledra-guide").value("lastFile").toString(), keptSeasonPath(today));
         QCOMPARE(t.answerer.shown(), QStringList());
     }
 
@@ -146,9 +146,9 @@ private slots:
         QFETCH(int, requests);
         LEDRA_REQUIRE_PRIVATE_NETWORK();
         ledraTest::ScriptedServer server(ledraTest::httpAnswer("200 OK", "text/csv", ledraTest::seasonBody(20)), false);
-        guideStore().setValue(seasonAutoUpdateKey, ticked);
+        QSettings("Morvath", "Ledra-guide").setValue("seasonAutoUpdate", ticked);
         if (hoursSinceCheck >= 0)
-            guideStore().setValue(seasonLastCheckKey, QDateTime::currentDateTimeUtc().addSecs(-3600 * hoursSinceCheck));
+            QSettings("Morvath", "Ledra-guide").setValue("seasonLastCheck", QDateTime::currentDateTimeUtc().addSecs(-3600 * hoursSinceCheck));
         downloadFrom(server.url());
         GuideTestWindow t;
         QCOMPARE(t.child<QCheckBox>("guideAutoUpdate")->isChecked(), ticked);
@@ -160,7 +160,7 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(server.requests.size(), requests);
         t.child<QCheckBox>("guideAutoUpdate")->setChecked(!ticked);
-        QCOMPARE(guideStore().value(seasonAutoUpdateKey).toBool(), !ticked);
+        QCOMPARE(QSettings("Morvath", "Ledra-guide").value("seasonAutoUpdate").toBool(), !ticked);
     }
 
     void address_data()

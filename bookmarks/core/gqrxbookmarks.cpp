@@ -145,10 +145,5 @@ QString mergeIntoGqrxFile(const QString& path, const QList<Broadcast>& broadcast
     const QString folder = QFileInfo(path).path();
     if (!QDir().mkpath(folder))
         return QStringLiteral("cannot make the folder \"%1\"").arg(folder);
-    if (existed) {
-        const QString problem = writeWholeFile(path + QStringLiteral(".bak"), before);
-        if (!problem.isEmpty())
-            return problem;
-    }
-    return writeWholeFile(path, result.bytes);
+    return replaceKeepingBackup(path, path + QStringLiteral(".bak"), result.bytes, Backup::Required).problem;
 }

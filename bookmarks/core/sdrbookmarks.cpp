@@ -4,6 +4,7 @@
 #include "bookmarks/core/gqrxbookmarks.h"
 #include "bookmarks/core/programmode.h"
 #include "radiolink/core/rigtuning.h"
+#include "schedule/core/frequencyreadings.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -81,11 +82,14 @@ qint64 broadcastHz(const Broadcast& broadcast)
     return std::llround(broadcast.khz * 1000);
 }
 
-Broadcast broadcastFromFields(const QStringList& fields)
+std::optional<Broadcast> broadcastFromFields(const QStringList& fields)
 {
     const auto field = [&fields](int index) { return fields.value(index); };
+    const double hz = tuningHz(field(0));
+    if (hz <= 0)
+        return std::nullopt;
     Broadcast broadcast;
-    broadcast.khz = field(0).trimmed().toDouble();
+    broadcast.khz = hz / 1000;
     broadcast.name = bookmarkName(field(4), broadcast.khz);
     broadcast.modeCode = field(8).trimmed();
     broadcast.times.end = allDayEnd;
@@ -102,6 +106,24 @@ Broadcast broadcastFromRecord(const SeasonRecord& record)
     broadcast.modeCode = record.times.days.mode;
     broadcast.times = record.times;
     return broadcast;
+}
+
+BroadcastRows broadcastsFromRows(const QList<QStringList>& rows)
+{
+    BroadcastRows found;
+    for (const QStringList& row : rows) {
+        if (const std::optional<Broadcast> broadcast = broadcastFromFields(row))
+            found.broadcasts.append(*broadcast);
+        else
+            ++found.leftOut;
+    }
+    return found;
+}
+
+QString leftOutRowsText(int leftOut)
+{
+    return (leftOut == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(leftOut))
+           + QStringLiteral(" left out: no valid frequency");
 }
 
 QStringList uniqueNames(const QStringList& names)
@@ -179,10 +201,17 @@ const QList<SdrFormat>& sdrFormats()
     static const QString csv = QStringLiteral("CSV files (*.csv);;All files (*)");
     static const QString json = QStringLiteral("JSON files (*.json);;All files (*)");
     static const QList<SdrFormat> formats{
-        {QStringLiteral("gqrx"), QStringLiteral("gqrx"), QStringLiteral("bookmarks.csv"), csv, gqrxBookmarks},
-        {QStringLiteral("sdrpp"), QStringLiteral("SDR++"), QStringLiteral("sdrpp-bookmarks.json"), json, sdrppBookmarks},
-        {QStringLiteral("kiwi"), QStringLiteral("KiwiSDR"), QStringLiteral("kiwisdr-dx-labels.csv"), csv, kiwiLabels},
+        {QStringLiteral("gqrx"), QStringLiteral("gqrx"), QStringLiteral("bookmarks.csv"), csv,
+         QStringLiteral("Added to gqrx's own bookmarks (what is there stays, the file as it was is kept as .bak); "
+                        "gqrx reads the file when it starts."),
+         gqrxBookmarks, gqrxBookmarksPath, mergeIntoGqrxFile},
+        {QStringLiteral("sdrpp"), QStringLiteral("SDR++"), QStringLiteral("sdrpp-bookmarks.json"), json,
+         QStringLiteral("Load it with the Import button of SDR++'s frequency manager."), sdrppBookmarks},
+        {QStringLiteral("kiwi"), QStringLiteral("KiwiSDR"), QStringLiteral("kiwisdr-dx-labels.csv"), csv,
+         QStringLiteral("Load it on the KiwiSDR admin page: DX labels, import CSV."), kiwiLabels},
         {QStringLiteral("openwebrx"), QStringLiteral("OpenWebRX"), QStringLiteral("openwebrx-bookmarks.json"), json,
+         QStringLiteral("Put it into the OpenWebRX server's bookmarks folder (/etc/openwebrx/bookmarks.d/) and "
+                        "restart OpenWebRX."),
          openWebRxBookmarks},
     };
     return formats;

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Bookmark files of SDR programs, written from schedule rows or season records.
 
 // One broadcast as the bookmark files need it.
@@ -19,10 +21,21 @@ struct Broadcast
     AirTimes times;     // all day, every day when the row gives no readable time
 };
 
-// From the nine fields of a schedule row (the label names it) or from a season record (its
-// station does, at its exact frequency).
-Broadcast broadcastFromFields(const QStringList& fields);
+// From the nine fields of a schedule row (the label names it), with the frequency read as Go
+// reads it: none for a row that Go would not tune.
+std::optional<Broadcast> broadcastFromFields(const QStringList& fields);
+// From a season record: its station names it, at its exact frequency.
 Broadcast broadcastFromRecord(const SeasonRecord& record);
+
+// The schedule rows that make broadcasts, and how many were left out.
+struct BroadcastRows
+{
+    QList<Broadcast> broadcasts;
+    int leftOut = 0;
+};
+BroadcastRows broadcastsFromRows(const QList<QStringList>& rows);
+// "2 rows left out: no valid frequency"
+QString leftOutRowsText(int leftOut);
 // The frequency in whole Hz.
 qint64 broadcastHz(const Broadcast& broadcast);
 
@@ -44,14 +57,19 @@ BookmarkExport kiwiLabels(const QList<Broadcast>& broadcasts);
 // OpenWebRX's bookmarks file, a JSON array.
 BookmarkExport openWebRxBookmarks(const QList<Broadcast>& broadcasts);
 
-// The programs, in the order the export dialog offers them.
+// The programs, in the order the export dialog offers them and ledra-sked --format names them.
 struct SdrFormat
 {
     QString key;         // the value of ledra-sked --format
     QString program;     // the program's own name
-    QString fileName;    // the file proposed for it
+    QString fileName;    // the file proposed for it in the Documents folder
     QString filter;      // for the file dialog
+    QString hint;        // how the program takes the file
     BookmarkExport (*write)(const QList<Broadcast>& broadcasts);
+    // for a program whose own file the broadcasts are merged into (gqrx): that file, and the
+    // merge, which returns the system's reason when it fails
+    QString (*ownFile)() = nullptr;
+    QString (*merge)(const QString& path, const QList<Broadcast>& broadcasts, BookmarkExport& result) = nullptr;
 };
 const QList<SdrFormat>& sdrFormats();
 const SdrFormat* sdrFormat(const QString& key);

@@ -1,71 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "download/core/seasonstore.h"
 
+#include "app/core/guidestore.h"
+#include "schedule/core/wholefile.h"
 #include "season/core/seasoncode.h"
 #include "season/core/seasonrecord.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-#include <QTemporaryFile>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <unistd.h>
-
-const char* const seasonBaseUrlKey = "seasonBaseUrl";
-const char* const seasonAutoUpdateKey = "seasonAutoUpdate";
-const char* const seasonLastCheckKey = "seasonLastCheck";
-
-namespace {
-
-const char* const publisherFolder = "http://www.eibispace.de/dx/";
-
-QString validatorKey(const QString& season, const char* name)
-{
-    return QStringLiteral("seasonValidators/%1/%2").arg(season, QLatin1String(name));
-}
-
-QString systemReason()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
-QString writeAll(QFile& file, const QByteArray& bytes)
-{
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0)
-            return file.errorString();
-        written += count;
-    }
-    if (!file.flush())
-        return file.errorString();
-    return ::fsync(file.handle()) == 0 ? QString() : systemReason();
-}
-
-bool renamed(const QString& from, const QString& to)
-{
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-}
-
-} // namespace
-
-SettingsStore guideStore()
-{
-    return SettingsStore(QStringLiteral("Ledra-guide"));
-}
 
 QUrl storedSeasonBaseUrl()
 {
-    return QUrl(guideStore().value(QLatin1String(seasonBaseUrlKey), QLatin1String(publisherFolder)).toString());
+    return QUrl(guideValue(GuideKey::SeasonBaseUrl).toString());
 }
 
 void storeSeasonBaseUrl(const QUrl& base)
 {
-    guideStore().setValue(QLatin1String(seasonBaseUrlKey),
-                          base.isEmpty() ? QLatin1String(publisherFolder) : base.toString());
+    setGuideValue(GuideKey::SeasonBaseUrl, base.isEmpty() ? guideDefault(GuideKey::SeasonBaseUrl) : base.toString());
 }
 
 bool isDownloadAddress(const QUrl& url)
@@ -114,16 +66,15 @@ QString newestKeptSeasonFile()
 
 SeasonValidators storedValidators(const QString& season)
 {
-    const SettingsStore store = guideStore();
-    return {store.value(validatorKey(season, "etag")).toString().toLatin1(),
-            store.value(validatorKey(season, "lastModified")).toString().toLatin1()};
+    return {guideValue(GuideKey::SeasonValidators, season + QStringLiteral("/etag")).toString().toLatin1(),
+            guideValue(GuideKey::SeasonValidators, season + QStringLiteral("/lastModified")).toString().toLatin1()};
 }
 
 void storeValidators(const QString& season, const SeasonValidators& validators)
 {
-    SettingsStore store = guideStore();
-    store.setValue(validatorKey(season, "etag"), QString::fromLatin1(validators.etag));
-    store.setValue(validatorKey(season, "lastModified"), QString::fromLatin1(validators.lastModified));
+    setGuideValue(GuideKey::SeasonValidators, QString::fromLatin1(validators.etag), season + QStringLiteral("/etag"));
+    setGuideValue(GuideKey::SeasonValidators, QString::fromLatin1(validators.lastModified),
+                  season + QStringLiteral("/lastModified"));
 }
 
 BodyCheck checkSeasonBody(const QByteArray& body, qint64 announcedLength, int keptRecords)
@@ -154,27 +105,7 @@ int keptRecordCount(const QString& path)
 
 QString keepSeasonFile(const QString& path, const QByteArray& bytes)
 {
-    QTemporaryFile incoming(path + QStringLiteral(".XXXXXX"));
-    if (!incoming.open())
-        return incoming.errorString();
-    // as readable as a file the user saved, not private as temporary files are
-    incoming.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                            | QFileDevice::ReadOther);
-    const QString problem = writeAll(incoming, bytes);
-    if (!problem.isEmpty())
-        return problem;
-    const QString backup = backupPath(path);
-    const bool hadCopy = QFile::exists(path);
-    if (hadCopy && !renamed(path, backup))
-        return systemReason();
-    if (!renamed(incoming.fileName(), path)) {
-        const QString reason = systemReason();
-        if (hadCopy)
-            renamed(backup, path);
-        return reason;
-    }
-    incoming.setAutoRemove(false);
-    return QString();
+    return replaceKeepingBackup(path, backupPath(path), bytes, Backup::Required).problem;
 }
 
 bool dailyCheckDue(const QDateTime& lastCheck, const QDateTime& now)

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/core/settingsstore.h"
-
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -11,13 +9,6 @@
 // Season files downloaded by the guide or by ledra-sked are kept in one folder, one file a
 // season (sked-b26.csv), the copy it replaced beside it (sked-b26.bak). What the server said of
 // each copy (ETag, Last-Modified) stays in the guide's store for the next, conditional request.
-
-// The guide's own store, apart from the main window's settings.
-SettingsStore guideStore();
-// Keys of the guide's store.
-extern const char* const seasonBaseUrlKey;
-extern const char* const seasonAutoUpdateKey;
-extern const char* const seasonLastCheckKey;
 
 // The publisher's folder, unless the store names another.
 QUrl storedSeasonBaseUrl();

@@ -1,27 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geo/core/listenerlocation.h"
 
-#include "app/core/settingsstore.h"
-
-namespace {
-
-SettingsStore guideStore()
-{
-    return SettingsStore(QStringLiteral("Ledra-guide"));
-}
-
-const char* const locationKey = "location";
-
-} // namespace
+#include "app/core/guidestore.h"
 
 QString storedLocationText()
 {
-    return guideStore().value(QLatin1String(locationKey)).toString();
+    return guideValue(GuideKey::Location).toString();
 }
 
 void storeLocationText(const QString& text)
 {
-    guideStore().setValue(QLatin1String(locationKey), text);
+    setGuideValue(GuideKey::Location, text);
 }
 
 std::optional<GeoPosition> storedLocation()

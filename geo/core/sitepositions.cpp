@@ -11,11 +11,6 @@ bool isMainSiteRow(const QString& code)
     return code.size() > 2;
 }
 
-QString siteKey(QStringView country, QStringView code)
-{
-    return country.toString().append(QLatin1Char(' ')).append(code);
-}
-
 std::optional<GeoPosition> found(const QHash<QString, GeoPosition>& positions, const QString& key)
 {
     const auto at = positions.constFind(key);
@@ -45,12 +40,6 @@ SitePositions::SitePositions()
 
 std::optional<GeoPosition> SitePositions::of(QStringView remarks, QStringView country) const
 {
-    if (remarks.isEmpty())
-        return found(mainSites, country.toString());
-    if (!remarks.startsWith(QLatin1Char('/')))
-        return found(sites, siteKey(country, remarks));
-    const qsizetype dash = remarks.indexOf(QLatin1Char('-'));
-    if (dash < 0)
-        return found(mainSites, remarks.mid(1).toString());
-    return found(sites, siteKey(remarks.mid(1, dash - 1), remarks.mid(dash + 1)));
+    const SiteRemark site = readSiteRemark(remarks, country);
+    return site.code.isEmpty() ? found(mainSites, site.country.toString()) : found(sites, siteKey(site.country, site.code));
 }

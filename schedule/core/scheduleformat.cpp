@@ -47,6 +47,20 @@ QString scheduleLine(const QStringList& fields, int columns)
     return line;
 }
 
+QString scheduleRowKey(const QStringList& fields)
+{
+    return fields.join(QLatin1Char(';'));
+}
+
+QStringList scheduleRowFields(const QAbstractItemModel& schedule, int row)
+{
+    QStringList fields;
+    fields.reserve(orvaneColumns);
+    for (int column = 0; column < orvaneColumns; ++column)
+        fields.append(schedule.index(row, column).data().toString());
+    return fields;
+}
+
 QString decodeScheduleText(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

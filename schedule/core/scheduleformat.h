@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAbstractItemModel>
 #include <QByteArray>
 #include <QList>
 #include <QStringView>
@@ -25,6 +26,12 @@ int splitScheduleLine(QStringView line, ScheduleFields& fields);
 
 // A schedule line of the first columns of the fields, each followed by ";", ending in LF.
 QString scheduleLine(const QStringList& fields, int columns);
+
+// A schedule row's key: its nine fields joined by ";", alike for a row of the table and for a
+// season record made a row, so that each finds the other.
+QString scheduleRowKey(const QStringList& fields);
+// The nine fields of a row of a view of the schedule (the table's model).
+QStringList scheduleRowFields(const QAbstractItemModel& schedule, int row);
 
 // The text of a schedule file: UTF-8 when the bytes are valid UTF-8, Windows-1252 otherwise.
 QString decodeScheduleText(const QByteArray& bytes);

@@ -7,9 +7,13 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-QString writeWholeFile(const QString& path, const QByteArray& bytes)
+#include <memory>
+
+namespace {
+
+// the bytes into the file beside its place, not yet put there
+QString writeBeside(QSaveFile& file, const QByteArray& bytes)
 {
-    QSaveFile file(path);
     // unbuffered, so that a short write is retried here and the retry reports why it failed
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
@@ -19,7 +23,41 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes)
             return file.errorString();
         written += count;
     }
+    return QString();
+}
+
+} // namespace
+
+QString writeWholeFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    const QString problem = writeBeside(file, bytes);
+    if (!problem.isEmpty())
+        return problem;
     return file.commit() ? QString() : file.errorString();
+}
+
+Replacement replaceKeepingBackup(const QString& path, const QString& backupPath, const QByteArray& bytes, Backup backup)
+{
+    Replacement result;
+    result.hadFile = QFileInfo::exists(path);
+    auto file = std::make_unique<QSaveFile>(path);
+    const QString writeProblem = writeBeside(*file, bytes);
+    // what a failed write left beside the file goes first, so that its room serves the backup
+    if (!writeProblem.isEmpty())
+        file.reset();
+    QString backupProblem;
+    if (result.hadFile && (writeProblem.isEmpty() || backup == Backup::Attempted)) {
+        backupProblem = copyWholeFile(path, backupPath);
+        result.backedUp = backupProblem.isEmpty();
+    }
+    if (!writeProblem.isEmpty())
+        result.problem = writeProblem;
+    else if (result.hadFile && !result.backedUp && backup == Backup::Required)
+        result.problem = backupProblem;
+    else if (!file->commit())
+        result.problem = file->errorString();
+    return result;
 }
 
 QString copyWholeFile(const QString& from, const QString& to)

@@ -18,11 +18,6 @@ QHash<QString, QString> namesOf(const QString& path)
     return names;
 }
 
-QString siteKey(const QString& country, const QString& code)
-{
-    return country + QLatin1Char(' ') + code;
-}
-
 QHash<QString, QString> siteNames()
 {
     QHash<QString, QString> names;
@@ -32,6 +27,21 @@ QHash<QString, QString> siteNames()
 }
 
 } // namespace
+
+SiteRemark readSiteRemark(QStringView remarks, QStringView country)
+{
+    if (!remarks.startsWith(QLatin1Char('/')))
+        return {country, remarks};
+    const qsizetype dash = remarks.indexOf(QLatin1Char('-'));
+    if (dash < 0)
+        return {remarks.mid(1), QStringView()};
+    return {remarks.mid(1, dash - 1), remarks.mid(dash + 1)};
+}
+
+QString siteKey(QStringView country, QStringView code)
+{
+    return country.toString().append(QLatin1Char(' ')).append(code);
+}
 
 // The site table's rows run country after country; the country table gives each one's rows.
 QList<SiteRow> transmitterSiteRows()
@@ -81,11 +91,10 @@ QString CodeNames::site(const QString& remarks, const QString& country) const
 {
     if (remarks.isEmpty())
         return QString();
-    if (!remarks.startsWith(QLatin1Char('/')))
-        return sites.value(siteKey(country, remarks));
-    const int dash = remarks.indexOf(QLatin1Char('-'));
-    const QString abroad = remarks.mid(1, dash < 0 ? -1 : dash - 1);
-    if (dash < 0)
+    const SiteRemark site = readSiteRemark(remarks, country);
+    if (site.code.isEmpty()) {
+        const QString abroad = site.country.toString();
         return transmitterCountries.value(abroad, countries.value(abroad));
-    return sites.value(siteKey(abroad, remarks.mid(dash + 1)));
+    }
+    return sites.value(siteKey(site.country, site.code));
 }

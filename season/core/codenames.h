@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringView>
 
 // A row of the transmitter-site table with the country whose rows hold it.
 struct SiteRow
@@ -15,6 +16,17 @@ struct SiteRow
 
 // The transmitter-site table's rows, in table order, each with its country.
 QList<SiteRow> transmitterSiteRows();
+
+// A season file's site field: "k" (site k in the broadcast's own country), "/OMA-a" (site a in
+// Oman), or "/UAE" and an empty field (a site of that country, no code given).
+struct SiteRemark
+{
+    QStringView country;
+    QStringView code; // empty where none is given
+};
+SiteRemark readSiteRemark(QStringView remarks, QStringView country);
+// The key of a site table row: its country and code.
+QString siteKey(QStringView country, QStringView code);
 
 // Names for the codes a season file uses, from the program's code tables.
 class CodeNames

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "season/core/onair.h"
 
+#include "schedule/core/scheduleformat.h"
+
 #include <QTime>
 
 namespace {
@@ -121,14 +123,14 @@ QSet<QString> inactiveOnlyLines(const QList<SeasonRecord>& records)
     QSet<QString> inactiveKhz;
     for (const SeasonRecord& record : records) {
         if (record.inactive) {
-            lines.insert(scheduleFields(record).join(QLatin1Char(';')));
+            lines.insert(scheduleRowKey(scheduleFields(record)));
             inactiveKhz.insert(roundedKhz(record.khz));
         }
     }
     // only active records on an inactive one's frequency can share its line
     for (const SeasonRecord& record : records) {
         if (!record.inactive && !lines.isEmpty() && inactiveKhz.contains(roundedKhz(record.khz)))
-            lines.remove(scheduleFields(record).join(QLatin1Char(';')));
+            lines.remove(scheduleRowKey(scheduleFields(record)));
     }
     return lines;
 }

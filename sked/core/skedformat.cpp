@@ -52,12 +52,11 @@ QByteArray csvLines(const SkedOutput& output, QString&)
 }
 
 // an SDR program's bookmarks (see sdrbookmarks.h), at the records' exact frequencies
-QByteArray bookmarks(const SkedOutput& output, QString& counts, const QString& program)
+QByteArray bookmarks(const SkedOutput& output, QString& counts, const SdrFormat* format)
 {
     QList<Broadcast> broadcasts;
     for (int row : output.matched)
         broadcasts.append(broadcastFromRecord(output.records.at(row)));
-    const SdrFormat* format = sdrFormat(program);
     const BookmarkExport result = format->write(broadcasts);
     counts += QStringLiteral(" as %1 bookmarks, %2 left out (same frequency and name), %3 written as AM "
                              "(a mode %4 lacks)")
@@ -70,24 +69,26 @@ QByteArray bookmarks(const SkedOutput& output, QString& counts, const QString& p
 
 } // namespace
 
+QByteArray writeSkedOutput(const SkedFormat& format, const SkedOutput& output, QString& counts)
+{
+    return format.bookmarks ? bookmarks(output, counts, format.bookmarks) : format.write(output, counts);
+}
+
 const QList<SkedFormat>& skedFormats()
 {
-    static const QList<SkedFormat> formats{
-        {"lines", scheduleLines, true},
-        {"csv", csvLines, false},
-        {"gqrx", [](const SkedOutput& output, QString& counts) { return bookmarks(output, counts, "gqrx"); }, false},
-        {"sdrpp", [](const SkedOutput& output, QString& counts) { return bookmarks(output, counts, "sdrpp"); }, false},
-        {"kiwi", [](const SkedOutput& output, QString& counts) { return bookmarks(output, counts, "kiwi"); }, false},
-        {"openwebrx", [](const SkedOutput& output, QString& counts) { return bookmarks(output, counts, "openwebrx"); },
-         false},
-    };
+    static const QList<SkedFormat> formats = [] {
+        QList<SkedFormat> all{{QStringLiteral("lines"), scheduleLines, true}, {QStringLiteral("csv"), csvLines, false}};
+        for (const SdrFormat& program : sdrFormats())
+            all.append({program.key, nullptr, false, &program});
+        return all;
+    }();
     return formats;
 }
 
 const SkedFormat* skedFormatNamed(QStringView name)
 {
     for (const SkedFormat& format : skedFormats()) {
-        if (name == QLatin1String(format.name))
+        if (name == format.name)
             return &format;
     }
     return nullptr;

@@ -18,15 +18,19 @@ struct SkedOutput
     const RecordPaths& paths;           // from --from, with their light at the moment
 };
 
-// One --format: its name and the function that writes the whole output for it, and may add
-// to the count line after the number printed.
+struct SdrFormat;
+
+// One --format: its name and what writes the whole output for it, which may add to the count
+// line after the number printed: its own function, or an SDR program's bookmarks.
 struct SkedFormat
 {
-    const char* name;
+    QString name;
     QByteArray (*write)(const SkedOutput& output, QString& counts);
     bool roundsKhz; // the count line then says how many frequencies were rounded to whole kHz
+    const SdrFormat* bookmarks = nullptr;
 };
+QByteArray writeSkedOutput(const SkedFormat& format, const SkedOutput& output, QString& counts);
 
-// Every format, the default first.
+// Every format, the default first, then each SDR program's.
 const QList<SkedFormat>& skedFormats();
 const SkedFormat* skedFormatNamed(QStringView name);

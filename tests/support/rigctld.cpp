@@ -35,7 +35,7 @@ void useHamlib(MainWindow& window, const QString& address)
     ReceiverSettings settings;
     settings.hamlib = true;
     settings.hamlibPort = address;
-    window.rigLink->setSettings(settings);
+    window.findChild<RigLink*>()->setSettings(settings);
 }
 
 bool rigctldInstalled()

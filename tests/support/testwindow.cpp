@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/testwindow.h"
 
+#include "radiolink/riglink.h"
 #include "schedule/tableitem.h"
 #include "tests/support/testenv.h"
 #include "ui_mainwindow.h"
@@ -59,6 +60,11 @@ QList<QStringList> TestWindow::rows(int columns)
 void TestWindow::selectRows(const QList<int>& rows)
 {
     ledraTest::selectRows(window.ui->thetable, rows);
+}
+
+RigLink* TestWindow::rigLink()
+{
+    return window.findChild<RigLink*>();
 }
 
 void selectRows(QAbstractItemView* table, const QList<int>& rows)

@@ -10,6 +10,7 @@
 
 class QAbstractItemView;
 class QTableView;
+class RigLink;
 
 namespace ledraTest {
 
@@ -38,6 +39,8 @@ struct TestWindow : FreshHome
     QList<QStringList> rows(int columns = 9);
     // selects the given whole rows and nothing else
     void selectRows(const QList<int>& rows);
+    // the window's receiver link
+    RigLink* rigLink();
 
     ModalAnswerer answerer;
     MainWindow window;

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <QUndoCommand>
 
-class MainWindow;
+class ScheduleTable;
 class QTableWidget;
 class QTableWidgetItem;
 
@@ -26,7 +26,7 @@ struct TableCursor
 class TableCommand : public QUndoCommand
 {
 public:
-    TableCommand(MainWindow* window, const QString& text);
+    TableCommand(ScheduleTable* schedule, const QString& text);
 
     void redo() final;
     void undo() final;
@@ -38,7 +38,7 @@ protected:
     virtual void forward() = 0;
     virtual void backward() = 0;
 
-    MainWindow* window;
+    ScheduleTable* schedule;
     QTableWidget* table;
 
 private:
@@ -47,11 +47,11 @@ private:
     bool done = false;
 };
 
-// Rows added at the bottom of the table (Add, and any other caller of appendRows).
+// Rows added at the bottom of the table (Add, the guide's Add to schedule).
 class AppendRowsCommand : public TableCommand
 {
 public:
-    AppendRowsCommand(MainWindow* window, const QList<QStringList>& rows, const QString& text);
+    AppendRowsCommand(ScheduleTable* schedule, const QList<QStringList>& rows, const QString& text);
 
 private:
     void forward() override;
@@ -64,7 +64,7 @@ private:
 class DeleteRowCommand : public TableCommand
 {
 public:
-    DeleteRowCommand(MainWindow* window, int row);
+    DeleteRowCommand(ScheduleTable* schedule, int row);
     ~DeleteRowCommand() override;
 
 private:
@@ -79,7 +79,7 @@ private:
 class ReorderRowsCommand : public TableCommand
 {
 public:
-    ReorderRowsCommand(MainWindow* window, const QList<int>& order);
+    ReorderRowsCommand(ScheduleTable* schedule, const QList<int>& order);
     bool changesSchedule() const override { return false; }
 
 private:
@@ -93,7 +93,7 @@ private:
 class LoadCommand : public TableCommand
 {
 public:
-    LoadCommand(MainWindow* window, const QString& scheduleText);
+    LoadCommand(ScheduleTable* schedule, const QString& scheduleText);
     bool changesSchedule() const override { return false; }
 
 private:

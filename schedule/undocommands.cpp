@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editing/undocommands.h"
+#include "schedule/undocommands.h"
 
-#include "app/mainwindow.h"
-#include "schedule/core/scheduleformat.h"
-#include "ui_mainwindow.h"
+#include "schedule/scheduletable.h"
 
 #include <QItemSelectionModel>
 
@@ -28,10 +26,10 @@ void TableCursor::restore(QTableWidget* table) const
     table->selectionModel()->select(ranges, QItemSelectionModel::ClearAndSelect);
 }
 
-TableCommand::TableCommand(MainWindow* window, const QString& text)
+TableCommand::TableCommand(ScheduleTable* schedule, const QString& text)
     : QUndoCommand(text)
-    , window(window)
-    , table(window->ui->thetable)
+    , schedule(schedule)
+    , table(schedule->view())
     , before(TableCursor::of(table))
 {
 }
@@ -52,24 +50,24 @@ void TableCommand::undo()
     before.restore(table);
 }
 
-AppendRowsCommand::AppendRowsCommand(MainWindow* window, const QList<QStringList>& rows, const QString& text)
-    : TableCommand(window, text)
+AppendRowsCommand::AppendRowsCommand(ScheduleTable* schedule, const QList<QStringList>& rows, const QString& text)
+    : TableCommand(schedule, text)
     , rows(rows)
 {
 }
 
 void AppendRowsCommand::forward()
 {
-    window->appendRows(rows);
+    schedule->appendRows(rows);
 }
 
 void AppendRowsCommand::backward()
 {
-    table->setRowCount(table->rowCount() - int(rows.size()));
+    schedule->removeLastRows(int(rows.size()));
 }
 
-DeleteRowCommand::DeleteRowCommand(MainWindow* window, int row)
-    : TableCommand(window, QObject::tr("Del"))
+DeleteRowCommand::DeleteRowCommand(ScheduleTable* schedule, int row)
+    : TableCommand(schedule, QObject::tr("Del"))
     , row(row)
 {
 }
@@ -96,15 +94,15 @@ void DeleteRowCommand::backward()
     items.clear();
 }
 
-ReorderRowsCommand::ReorderRowsCommand(MainWindow* window, const QList<int>& order)
-    : TableCommand(window, QObject::tr("Sort"))
+ReorderRowsCommand::ReorderRowsCommand(ScheduleTable* schedule, const QList<int>& order)
+    : TableCommand(schedule, QObject::tr("Sort"))
     , order(order)
 {
 }
 
 void ReorderRowsCommand::forward()
 {
-    window->reorderTableRows(order);
+    schedule->reorderRows(order);
 }
 
 void ReorderRowsCommand::backward()
@@ -112,30 +110,26 @@ void ReorderRowsCommand::backward()
     QList<int> back(order.size());
     for (int row = 0; row < order.size(); ++row)
         back[order.at(row)] = row;
-    window->reorderTableRows(back);
+    schedule->reorderRows(back);
 }
 
-LoadCommand::LoadCommand(MainWindow* window, const QString& scheduleText)
-    : TableCommand(window, QObject::tr("Load"))
+LoadCommand::LoadCommand(ScheduleTable* schedule, const QString& scheduleText)
+    : TableCommand(schedule, QObject::tr("Load"))
     , scheduleText(scheduleText)
 {
-    const int rows = table->rowCount();
+    const int rows = schedule->rowCount();
     earlierRows.reserve(rows);
-    for (int row = 0; row < rows; ++row) {
-        QStringList texts;
-        for (int column = 0; column < orvaneColumns; ++column)
-            texts.append(window->getTableItem(row, column));
-        earlierRows.append(texts);
-    }
+    for (int row = 0; row < rows; ++row)
+        earlierRows.append(schedule->rowFields(row));
 }
 
 void LoadCommand::forward()
 {
-    window->putScheduleText(scheduleText);
+    schedule->putScheduleText(scheduleText);
 }
 
 void LoadCommand::backward()
 {
-    table->setRowCount(0);
-    window->appendRows(earlierRows);
+    schedule->removeLastRows(schedule->rowCount());
+    schedule->appendRows(earlierRows);
 }

@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/mainwindow.h"
+#include "schedule/scheduletable.h"
 
-#include "editing/undocommands.h"
 #include "schedule/core/frequencyreadings.h"
-#include "schedule/core/roworder.h"
 #include "schedule/core/scheduleformat.h"
 #include "schedule/frequencycolumn.h"
 #include "schedule/tableitem.h"
-#include "schedule/waitcursor.h"
-#include "ui_mainwindow.h"
+#include "schedule/undocommands.h"
 
 #include <QHeaderView>
 #include <QSignalBlocker>
+#include <QTableWidget>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -48,20 +46,47 @@ private:
 
 } // namespace
 
-void MainWindow::followFrequencyColumn()
+ScheduleTable::ScheduleTable(QTableWidget* table)
+    : QObject(table)
+    , table(table)
+    , frequencyColumn(new FrequencyColumn(table))
+    , steps(new QUndoStack(this))
 {
-    frequencyColumn = new FrequencyColumn(ui->thetable);
 }
 
-void MainWindow::putScheduleText(const QString& text)
+int ScheduleTable::rowCount() const
+{
+    return table->rowCount();
+}
+
+QString ScheduleTable::cell(int row, int column) const
+{
+    const QTableWidgetItem* item = table->item(row, column);
+    return item ? item->data(Qt::DisplayRole).toString() : QString();
+}
+
+QStringList ScheduleTable::rowFields(int row) const
+{
+    QStringList fields;
+    fields.reserve(orvaneColumns);
+    for (int column = 0; column < orvaneColumns; ++column)
+        fields.append(cell(row, column));
+    return fields;
+}
+
+const QList<qint64>& ScheduleTable::frequencies()
+{
+    return frequencyColumn->values();
+}
+
+void ScheduleTable::putScheduleText(const QString& text)
 {
     const QList<QStringView> lines = scheduleLines(text);
-    QTableWidget* table = ui->thetable;
     table->setUpdatesEnabled(false);
     // emptying the table first leaves no item of an earlier load in the cells a short line lacks
     table->setRowCount(0);
     table->setRowCount(int(lines.size()));
-    QList<qint64> frequencies(lines.size());
+    QList<qint64> values(lines.size());
     QList<int> longestRows;
     {
         QuietFill fill(table);
@@ -70,20 +95,33 @@ void MainWindow::putScheduleText(const QString& text)
             const int count = splitScheduleLine(lines.at(row), fields);
             for (int column = 0; column < count; ++column)
                 fill.put(row, column, fields.at(column).toString());
-            frequencies[row] = wholeKhz(fields.at(0));
+            values[row] = wholeKhz(fields.at(0));
         }
         longestRows = fill.longestRows;
     }
-    frequencyColumn->setValues(frequencies);
+    frequencyColumn->setValues(values);
     table->setUpdatesEnabled(true);
     fitColumns(longestRows, true);
 }
 
-void MainWindow::putRowsAt(int first, const QList<QStringList>& rows)
+void ScheduleTable::appendRows(const QList<QStringList>& rows)
+{
+    const int first = table->rowCount();
+    table->setRowCount(first + int(rows.size()));
+    putRowsAt(first, rows);
+    table->scrollToBottom();
+}
+
+void ScheduleTable::removeLastRows(int count)
+{
+    table->setRowCount(table->rowCount() - count);
+}
+
+void ScheduleTable::putRowsAt(int first, const QList<QStringList>& rows)
 {
     QList<int> longestRows;
     {
-        QuietFill fill(ui->thetable);
+        QuietFill fill(table);
         for (int index = 0; index < rows.size(); ++index) {
             for (int column = 0; column < orvaneColumns; ++column)
                 fill.put(first + index, column, rows.at(index).value(column));
@@ -92,30 +130,28 @@ void MainWindow::putRowsAt(int first, const QList<QStringList>& rows)
     }
     frequencyColumn->readRows(first, int(rows.size()));
     fitColumns(longestRows, false);
-    ui->thetable->viewport()->update();
+    table->viewport()->update();
 }
 
 // Sizes the columns as resizeColumnsToContents() would, from one cell a column: measuring every
 // row is what made a load or an Add slow.
-void MainWindow::fitColumns(const QList<int>& longestRows, bool mayNarrow)
+void ScheduleTable::fitColumns(const QList<int>& longestRows, bool mayNarrow)
 {
-    QTableWidget* table = ui->thetable;
     for (int column = 0; column < longestRows.size(); ++column) {
         int width = table->horizontalHeader()->sectionSizeHint(column);
         if (longestRows.at(column) >= 0) {
-            const QModelIndex cell = table->model()->index(longestRows.at(column), column);
-            width = std::max(width, table->sizeHintForIndex(cell).width() + (table->showGrid() ? 1 : 0));
+            const QModelIndex index = table->model()->index(longestRows.at(column), column);
+            width = std::max(width, table->sizeHintForIndex(index).width() + (table->showGrid() ? 1 : 0));
         }
         if (mayNarrow || width > table->columnWidth(column))
             table->setColumnWidth(column, width);
     }
 }
 
-// Moves the items instead of making new ones; the current cell and the selection stay at their
-// places, and a cell a short row lacked gets an empty item, as a refill would give it.
-void MainWindow::reorderTableRows(const QList<int>& order)
+// Moves the items instead of making new ones, and a cell a short row lacked gets an empty
+// item, as a refill would give it.
+void ScheduleTable::reorderRows(const QList<int>& order)
 {
-    QTableWidget* table = ui->thetable;
     QList<QTableWidgetItem*> taken(order.size() * orvaneColumns, nullptr);
     const QSignalBlocker quiet(table->model());
     for (int row = 0; row < order.size(); ++row) {
@@ -140,23 +176,38 @@ void MainWindow::reorderTableRows(const QList<int>& order)
     table->viewport()->update();
 }
 
-// An order that moves a row is a step Undo takes back; one that moves nothing only fills the
-// cells short rows lack.
-void MainWindow::sortTableRows(const QList<int>& order)
+void ScheduleTable::appendRowsUndoable(const QList<QStringList>& rows, const QString& actionText)
+{
+    steps->push(new AppendRowsCommand(this, rows, actionText));
+}
+
+void ScheduleTable::loadUndoable(const QString& scheduleText)
+{
+    steps->push(new LoadCommand(this, scheduleText));
+}
+
+void ScheduleTable::sortUndoable(const QList<int>& order)
 {
     for (int row = 0; row < order.size(); ++row) {
         if (order.at(row) != row) {
-            undoStack->push(new ReorderRowsCommand(this, order));
+            steps->push(new ReorderRowsCommand(this, order));
             return;
         }
     }
-    reorderTableRows(order);
+    reorderRows(order);
 }
 
-void MainWindow::on_sortnow_clicked()
+ScheduleTable::Files ScheduleTable::files(const QList<int>& order)
 {
-    if (ui->thetable->rowCount() == 0)
-        return;
-    WaitCursor wait;
-    sortTableRows(frequencyOrder(frequencyColumn->values()));
+    const QList<qint64>& values = frequencies();
+    QString orvane;
+    QString pelkin;
+    for (int row : order) {
+        if (!isSavedFrequency(values.at(row)))
+            continue;
+        const QStringList fields = rowFields(row);
+        orvane += scheduleLine(fields, orvaneColumns);
+        pelkin += scheduleLine(fields, pelkinColumns);
+    }
+    return {orvane.toUtf8(), pelkin.toUtf8()};
 }

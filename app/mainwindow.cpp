@@ -56,6 +56,7 @@ MainWindow::MainWindow(QWidget* parent)
             &MainWindow::on_actionSet_UDP_Ports_triggered);
     setUpGuide();
     setUpExport();
+    setUpRecordings();
 
     useToolTips = 1;
     sortOnSave = 0;

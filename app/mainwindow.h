@@ -12,7 +12,10 @@
 class QCloseEvent;
 class GuideWindow;
 class QComboBox;
+class RecordingService;
+class RecordingsWindow;
 class RigLink;
+struct SeasonRecord;
 class ScheduleTable;
 class Ui_MainWindow;
 class tipTrapper;
@@ -139,6 +142,16 @@ private:
     void setUpGuide();
     void showGuide();
     GuideWindow* guideWindow = nullptr;
+
+    // --- recordings: the timer, the plan's window, Record... for a row or a broadcast
+    void setUpRecordings();
+    void showRecordings();
+    void recordSelectedRow();
+    void recordBroadcast(const SeasonRecord& record);
+    // asks when recordings are due within a day; true when the window may go
+    bool mayQuitWithRecordings();
+    RecordingService* recordingService = nullptr;
+    RecordingsWindow* recordingsWindow = nullptr;
 
     // --- bookmarks: the whole schedule as an SDR program's bookmarks
     void setUpExport();

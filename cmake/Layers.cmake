@@ -14,7 +14,7 @@ set(LEDRA_LAYERS
     "codetables radiolink schedule"
     "editing"
     # the features beside it, the programs on the command line, then the guide window
-    "geo download bandmap bookmarks sked"
+    "geo download bandmap bookmarks sked recordings"
     "guide"
     "app")
 

@@ -53,6 +53,8 @@ signals:
     void rowsToAdd(const QList<QStringList>& rows);
     // the schedule lines (nine fields joined by ";") that stand for inactive records only
     void inactiveLinesChanged(const QSet<QString>& lines);
+    // Record... for the selected broadcast
+    void recordRequested(const SeasonRecord& record);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -71,6 +73,8 @@ private:
     int selectedSourceRow();
     void tune();
     void tuneRow(int sourceRow);
+    // in guiderecord.cpp
+    void record();
     QSet<QString> scheduleLines() const;
     void addToSchedule();
     void exportRows();

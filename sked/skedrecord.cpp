@@ -3,8 +3,6 @@
 
 #include "app/core/settingsstore.h"
 #include "radiolink/core/rigtuning.h"
-#include "recordings/core/gqrxrecorder.h"
-#include "recordings/core/pulserecorder.h"
 #include "recordings/core/recordingstore.h"
 #include "recordings/core/recordingtimer.h"
 #include "season/core/onair.h"
@@ -149,13 +147,6 @@ void askStop(int)
     stopAsked = true;
 }
 
-std::unique_ptr<Recorder> recorderFor(const RecordingEntry& entry)
-{
-    if (entry.recorder == RecorderKind::Sound)
-        return std::make_unique<PulseRecorder>();
-    return std::make_unique<GqrxRecorder>(entry.device, gqrxRecordingFolder());
-}
-
 } // namespace
 
 void addRecordOptions(QCommandLineParser& parser)
@@ -266,7 +257,7 @@ int printRecordings()
 
 int runRecorder()
 {
-    RecordingTimer timer(recorderFor);
+    RecordingTimer timer(standardRecorder);
     QObject::connect(&timer, &RecordingTimer::recordingStarted, [](const Take& take) { printLine(takeLine(take), stdout); });
     QObject::connect(&timer, &RecordingTimer::recordingEnded, [](const Take& take) { printLine(takeLine(take), stdout); });
     QObject::connect(&timer, &RecordingTimer::planProblem, [](const QString& problem) { refuse(problem); });

@@ -37,3 +37,7 @@ public:
 int leadSeconds(RecorderKind kind);
 
 using RecorderFactory = std::function<std::unique_ptr<Recorder>(const RecordingEntry& entry)>;
+
+// gqrx's remote control at the entry's address, writing where its settings say; or the sound
+// card through PulseAudio
+std::unique_ptr<Recorder> standardRecorder(const RecordingEntry& entry);

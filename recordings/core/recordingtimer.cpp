@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recordings/core/recordingtimer.h"
 
+#include "recordings/core/gqrxrecorder.h"
+#include "recordings/core/pulserecorder.h"
 #include "recordings/core/recordingstore.h"
 
 #include <algorithm>
@@ -8,6 +10,13 @@
 int leadSeconds(RecorderKind kind)
 {
     return kind == RecorderKind::Sound ? 3 : 0;
+}
+
+std::unique_ptr<Recorder> standardRecorder(const RecordingEntry& entry)
+{
+    if (entry.recorder == RecorderKind::Sound)
+        return std::make_unique<PulseRecorder>();
+    return std::make_unique<GqrxRecorder>(entry.device, gqrxRecordingFolder());
 }
 
 namespace {

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "recordings/recordingservice.h"
+
+#include "recordings/core/recordingstore.h"
+#include "recordings/core/recordingtimer.h"
+
+#include <algorithm>
+
+RecordingService::RecordingService(QObject* parent)
+    : QObject(parent)
+    , timer(new RecordingTimer(standardRecorder))
+{
+    timer->moveToThread(&thread);
+    connect(&thread, &QThread::finished, timer, &QObject::deleteLater);
+    connect(timer, &RecordingTimer::recordingStarted, this, &RecordingService::recordingStarted);
+    connect(timer, &RecordingTimer::recordingEnded, this, &RecordingService::recordingEnded);
+    thread.start();
+    QMetaObject::invokeMethod(timer, &RecordingTimer::begin, Qt::QueuedConnection);
+}
+
+RecordingService::~RecordingService()
+{
+    QMetaObject::invokeMethod(timer, &RecordingTimer::finish, Qt::BlockingQueuedConnection);
+    thread.quit();
+    thread.wait();
+}
+
+int RecordingService::plannedSoon() const
+{
+    QString problem;
+    const RecordingPlan plan = readPlan(&problem);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const auto underWay = std::count_if(plan.takes.cbegin(), plan.takes.cend(),
+                                        [](const Take& take) { return take.state == TakeState::Recording; });
+    return int(underWay + dueEvents(plan, now, now.addDays(1)).starting.size());
+}

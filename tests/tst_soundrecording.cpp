@@ -4,13 +4,11 @@
 #include "recordings/core/pulserecorder.h"
 #include "recordings/core/recordingstore.h"
 #include "recordings/core/recordingtimer.h"
+#include "tests/support/pulseaudio.h"
 #include "tests/support/rigctld.h"
 #include "tests/support/testenv.h"
 
-#include <QDeadlineTimer>
 #include <QSignalSpy>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <sndfile.h>
 #include <sys/mount.h>
@@ -84,27 +82,7 @@ double strongestHz(const Decoded& decoded)
 class TestSoundRecording : public QObject
 {
     Q_OBJECT
-    QTemporaryDir folder;
-    QProcess audio;
-    QProcess player;
-
-    QProcessEnvironment environment() const
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), folder.path());
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.path() + QStringLiteral("/run"));
-        return environment;
-    }
-
-    // plays the tone into the null sink for as long as the test needs
-    void playTone(int seconds)
-    {
-        ledraTest::writeFile(folder.path() + QStringLiteral("/tone.raw"), toneBytes(seconds));
-        player.setProcessEnvironment(environment());
-        player.start(QStringLiteral("pacat"), {"--playback", "--latency-msec=50", "--raw", "--format=s16le", "--rate=48000", "--channels=2",
-                                               folder.path() + QStringLiteral("/tone.raw")});
-        QVERIFY(player.waitForStarted());
-    }
+    ledraTest::PrivatePulse pulse;
 
     Take recordTone(int seconds)
     {
@@ -134,29 +112,11 @@ class TestSoundRecording : public QObject
 private slots:
     void initTestCase()
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty()
-            || QStandardPaths::findExecutable(QStringLiteral("pacat")).isEmpty())
+        if (!ledraTest::PrivatePulse::installed())
             QSKIP("pulseaudio or pacat is not installed (Debian packages pulseaudio, pulseaudio-utils)");
-        QDir(folder.path()).mkpath(QStringLiteral("run"));
-        QFile::setPermissions(folder.path() + QStringLiteral("/run"),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        audio.setProcessEnvironment(environment());
-        audio.setProcessChannelMode(QProcess::MergedChannels);
-        audio.start(QStringLiteral("pulseaudio"), {"--daemonize=no", "--exit-idle-time=-1", "-n", "--load=module-null-sink",
-                                                   "--load=module-native-protocol-unix", "--disable-shm"});
-        const QString socket = folder.path() + QStringLiteral("/run/pulse/native");
-        QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(socket); }, 10000));
-        // the recorder in this process reaches the private server
-        qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
-        playTone(60);
-    }
-
-    void cleanupTestCase()
-    {
-        player.kill();
-        player.waitForFinished();
-        audio.terminate();
-        audio.waitForFinished();
+        const QString failure = pulse.start();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        pulse.play(toneBytes(60));
     }
 
     // the rig named for tuning does not answer: the recording goes on untuned and says so

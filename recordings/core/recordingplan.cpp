@@ -333,7 +333,8 @@ void dropFinishedEntries(RecordingPlan* plan, const QDateTime& now)
     plan->entries.erase(std::remove_if(plan->entries.begin(), plan->entries.end(),
                                        [&](const RecordingEntry& entry) {
                                            if (!entry.repeating)
-                                               return entry.stop.addSecs(entry.secondsAfter) <= now;
+                                               return entry.stop.addSecs(entry.secondsAfter) <= now
+                                                      || plan->hasTake(entry.id, entry.start);
                                            return occurrences(entry, now, now.addDays(yearDays)).isEmpty();
                                        }),
                         plan->entries.end());

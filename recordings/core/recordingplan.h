@@ -104,7 +104,8 @@ QString recordingFileName(const Occurrence& occurrence, double khz, const QStrin
 // True when one was.
 bool markUnfinishedTakes(RecordingPlan* plan);
 
-// Entries past their last recording, at the moment, leave the plan (their takes stay).
+// Entries past their last recording at the moment, and those recorded once, leave the plan
+// (their takes stay).
 void dropFinishedEntries(RecordingPlan* plan, const QDateTime& now);
 
 // The plan as its store keeps it (JSON), and back; a text that is no plan gives an empty one

@@ -1,14 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recordings/recordingservice.h"
 
+#include "recordings/audiosourcerecorder.h"
 #include "recordings/core/recordingstore.h"
 #include "recordings/core/recordingtimer.h"
 
 #include <algorithm>
 
+namespace {
+
+std::unique_ptr<Recorder> windowRecorder(const RecordingEntry& entry)
+{
+    if (entry.recorder == RecorderKind::Sound)
+        return std::make_unique<AudioSourceRecorder>();
+    return standardRecorder(entry);
+}
+
+} // namespace
+
 RecordingService::RecordingService(QObject* parent)
     : QObject(parent)
-    , timer(new RecordingTimer(standardRecorder))
+    , timer(new RecordingTimer(windowRecorder))
 {
     timer->moveToThread(&thread);
     connect(&thread, &QThread::finished, timer, &QObject::deleteLater);

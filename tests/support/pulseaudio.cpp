@@ -39,7 +39,9 @@ bool PrivatePulse::installed()
 QString PrivatePulse::start()
 {
     server.setProcessEnvironment(environment());
+    // Qt Multimedia lists no monitor sources: "tone" passes the monitor on as a source of its own
     server.start(QStringLiteral("pulseaudio"), {"--daemonize=no", "--exit-idle-time=-1", "-n", "--load=module-null-sink",
+                                                "--load=module-remap-source master=null.monitor source_name=tone",
                                                 "--load=module-native-protocol-unix", "--disable-shm"});
     const QString socket = folder.path() + QStringLiteral("/run/pulse/native");
     if (!QTest::qWaitFor([&] { return QFileInfo::exists(socket) || server.state() == QProcess::NotRunning; }, 10000)

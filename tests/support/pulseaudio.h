@@ -8,9 +8,9 @@
 
 namespace ledraTest {
 
-// A private PulseAudio with one null sink ("null", its monitor "null.monitor"), in a folder of
-// its own; this process and the programs it starts reach it through PULSE_SERVER. A tone
-// played into the sink can be recorded from the monitor.
+// A private PulseAudio with one null sink ("null", its monitor "null.monitor", passed on as the
+// source "tone"), in a folder of its own; this process and the programs it starts reach it
+// through PULSE_SERVER. A tone played into the sink can be recorded from the monitor.
 class PrivatePulse
 {
 public:

@@ -38,9 +38,15 @@ RecordDialog::RecordDialog(const BroadcastToRecord& broadcast, QWidget* parent)
     ui->recordRecorder->addItem(QStringLiteral("gqrx"), recorderName(RecorderKind::Gqrx));
     ui->recordRecorder->addItem(QStringLiteral("the sound card"), recorderName(RecorderKind::Sound));
     ui->recordInput->addItem(QStringLiteral("the default input"), QString());
-    for (const QAudioDevice& input : QMediaDevices::audioInputs())
-        ui->recordInput->addItem(input.description(), QString::fromUtf8(input.id()));
-    const auto soundChosen = [this] { ui->recordInput->setEnabled(ui->recordRecorder->currentIndex() == 1); };
+    // the sound server is asked for its inputs only when they are wanted
+    const auto soundChosen = [this] {
+        const bool sound = ui->recordRecorder->currentIndex() == 1;
+        ui->recordInput->setEnabled(sound);
+        if (sound && ui->recordInput->count() == 1) {
+            for (const QAudioDevice& input : QMediaDevices::audioInputs())
+                ui->recordInput->addItem(input.description(), QString::fromUtf8(input.id()));
+        }
+    };
     connect(ui->recordRecorder, &QComboBox::currentIndexChanged, this, soundChosen);
     soundChosen();
     connect(ui->recordButtons, &QDialogButtonBox::accepted, this, &RecordDialog::accept);
@@ -97,7 +103,7 @@ void RecordDialog::accept()
         if (const RecordingEntry* other = overlappingEntry(plan, entry, QDateTime::currentDateTimeUtc())) {
             QMessageBox::warning(this, QStringLiteral("Record"),
                                  QStringLiteral("This recording would overlap the recording of %1 on the same receiver.")
-                                     .arg(other->station));
+                                     .arg(recordingName(*other)));
             return;
         }
         plan.entries.append(entry);

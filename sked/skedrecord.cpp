@@ -233,7 +233,7 @@ int addRecording(const QCommandLineParser& parser, const QString& seasonPath)
         return refuse(problem);
     entry.id = plan.nextId();
     if (const RecordingEntry* other = overlappingEntry(plan, entry, QDateTime::currentDateTimeUtc()))
-        return refuse(QStringLiteral("overlaps the recording of %1 on the same receiver").arg(other->station));
+        return refuse(QStringLiteral("overlaps the recording of %1 on the same receiver").arg(recordingName(*other)));
     plan.entries.append(entry);
     problem = writePlan(plan);
     if (!problem.isEmpty())

@@ -64,6 +64,32 @@ private slots:
         QCOMPARE(ledraTest::readFile(planPath()), planned);
     }
 
+    void editRecordPlansTheSelectedRow()
+    {
+        ledraTest::TestWindow t({ledraTest::fields("9420;0200-0300;;GRC;Voice of Greece;E;Eu;a;3"),
+                                 ledraTest::fields("6000;;;CUB;Radio Havana;S;NA;b;0")});
+        QFile::remove(planPath());
+        QAction* record = t.window.findChild<QAction*>("actionRecord");
+        record->trigger();
+        t.selectRows({1});
+        record->trigger();
+        QCOMPARE(t.answerer.shown(), (QStringList{"Notice: You must select one row to Record",
+                                                  "Notice: The row has no time to Record"}));
+        t.answerer.onDialog([](QDialog* dialog) {
+            dialog->findChild<QRadioButton*>("recordEveryDay")->setChecked(true);
+            dialog->accept();
+        });
+        t.selectRows({0});
+        record->trigger();
+        const RecordingPlan plan = storedPlan();
+        QCOMPARE(plan.entries.size(), 1);
+        QCOMPARE(plan.entries.first().station, QStringLiteral("Voice of Greece"));
+        QCOMPARE(plan.entries.first().mode, QStringLiteral("USB"));
+        QVERIFY(plan.entries.first().repeating);
+        QCOMPARE(plan.entries.first().times.start, 120);
+        QCOMPARE(plan.entries.first().times.end, 180);
+    }
+
     void recordingsWindowRemovesPlanned()
     {
         ledraTest::TestWindow t;

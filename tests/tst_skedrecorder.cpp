@@ -125,6 +125,54 @@ private slots:
         QVERIFY2(lines[1].startsWith("cut short\t") && lines[1].contains("Station 2"), qPrintable(lines[1]));
     }
 
+    // a plan is kept only when every option is sound and nothing overlaps
+    void recordPlansOrRefuses_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("printed"); // standard output, or the first line of standard error
+        QTest::addColumn<int>("planned");
+        const QString season = ledraTest::homeFolder() + "/season.csv";
+        QTest::newRow("at a time") << QStringList{"--record", "9420", "--at", "2030-01-01T02:00Z", "--for", "30", "--mode", "am"}
+                                   << 0 << "planned\t2030-01-01 02:00-02:30 UTC\t9420 kHz\tAM\t\tgqrx" << 1;
+        QTest::newRow("overlapping on gqrx")
+            << QStringList{"--record", "6000", "--at", "2030-01-01T02:29", "--for", "10"} << 2
+            << "ledra-sked: overlaps the recording of 9420 kHz on the same receiver" << 1;
+        QTest::newRow("the sound card beside it")
+            << QStringList{"--record", "6000", "--at", "2030-01-01T02:29", "--for", "10", "--recorder", "sound"} << 0
+            << "planned\t2030-01-01 02:29-02:39 UTC\t6000 kHz\t-\t\tsound" << 2;
+        QTest::newRow("without a length") << QStringList{"--record", "6000", "--at", "2030-01-01T05:00"} << 2
+                                          << "ledra-sked: --record with --at needs --for" << 2;
+        QTest::newRow("unknown mode") << QStringList{"--record", "6000", "--at", "2030-01-01T05:00", "--for", "5", "--mode", "DRM"}
+                                      << 2 << "ledra-sked: unknown mode \"DRM\" for --mode" << 2;
+        QTest::newRow("several broadcasts on it") << QStringList{"--record", "9420", season} << 2
+                                                  << "ledra-sked: 2 broadcasts on 9420 kHz; choose one with --at:" << 2;
+        QTest::newRow("the only broadcast on it") << QStringList{"--record", "11700", season} << 0
+                                                  << "Radio Romania" << 3;
+    }
+
+    void recordPlansOrRefuses()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, printed);
+        if (QTest::currentDataTag() == QLatin1String("at a time"))
+            QFile::remove(planPath());
+        ledraTest::writeFile(ledraTest::homeFolder() + "/season.csv",
+                             "kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Lng:49;Target:62;Remarks:135;P:35;Start:60;Stop:60;\n"
+                             "9420;0200-0300;;GRC;Voice of Greece;E;Eu;a;1;;;\n"
+                             "9420;1900-2000;Mo;GRC;Voice of Greece;G;Eu;a;1;;;\n"
+                             "11700;1200-1230;;ROU;Radio Romania;E;ME;g;1;;;\n");
+        QProcess sked;
+        sked.start(LEDRA_SKED, arguments);
+        QVERIFY(sked.waitForFinished());
+        QTEST(sked.exitCode(), "status");
+        const QString out = QString::fromUtf8(sked.readAllStandardOutput()).trimmed();
+        const QString error = QString::fromUtf8(sked.readAllStandardError()).section('\n', 0, 0);
+        QVERIFY2((sked.exitCode() == 0 ? out : error).contains(printed), qPrintable(out + error));
+        QString problem;
+        QTEST(int(readPlan(&problem).entries.size()), "planned");
+    }
+
 private:
     static bool stopped(QProcess& process)
     {

@@ -285,6 +285,10 @@ DueEvents dueEvents(const RecordingPlan& plan, const QDateTime& from, const QDat
 
 Occurrence nextOccurrence(const RecordingEntry& entry, const QDateTime& moment)
 {
+    if (!entry.repeating) {
+        const Occurrence once = occurrenceOf(entry, entry.start, entry.stop);
+        return entry.start.isValid() && once.start >= moment ? once : Occurrence();
+    }
     for (const Occurrence& occurrence : occurrences(entry, moment, moment.addDays(weekDays))) {
         if (occurrence.start >= moment)
             return occurrence;
@@ -295,17 +299,24 @@ Occurrence nextOccurrence(const RecordingEntry& entry, const QDateTime& moment)
 const RecordingEntry* overlappingEntry(const RecordingPlan& plan, const RecordingEntry& candidate,
                                        const QDateTime& now)
 {
-    const QDateTime until = now.addDays(weekDays);
-    const QList<Occurrence> wanted = occurrences(candidate, now, until);
+    // a recording made once may lie further ahead than a week
+    const QDateTime from = candidate.repeating ? now : std::min(now, candidate.start.addSecs(-candidate.secondsBefore));
+    const QDateTime until = candidate.repeating ? now.addDays(weekDays) : candidate.stop.addSecs(candidate.secondsAfter);
+    const QList<Occurrence> wanted = occurrences(candidate, from, until);
     for (const RecordingEntry& other : plan.entries) {
         if (other.id == candidate.id || !sameReceiver(other, candidate))
             continue;
-        for (const Occurrence& planned : occurrences(other, now, until)) {
+        for (const Occurrence& planned : occurrences(other, from, until)) {
             if (std::any_of(wanted.cbegin(), wanted.cend(), [&](const Occurrence& one) { return overlap(one, planned); }))
                 return &other;
         }
     }
     return nullptr;
+}
+
+QString recordingName(const RecordingEntry& entry)
+{
+    return entry.station.isEmpty() ? khzText(entry.khz * 1000) + QStringLiteral(" kHz") : entry.station;
 }
 
 QString recordingFileName(const Occurrence& occurrence, double khz, const QString& station, const QString& extension)

@@ -88,13 +88,17 @@ struct DueEvents
 };
 DueEvents dueEvents(const RecordingPlan& plan, const QDateTime& from, const QDateTime& to);
 
-// The next recording of the entry that has not started at the moment; airStart invalid if none.
+// The next recording of the entry that has not started at the moment (of a repeating entry,
+// within a week); airStart invalid if none.
 Occurrence nextOccurrence(const RecordingEntry& entry, const QDateTime& moment);
 
-// The planned entry whose next week's recordings share a moment with the candidate's on the
-// same receiver; nullptr when none does.
+// The planned entry whose recordings share a moment with the candidate's on the same receiver
+// (the candidate's one recording, or those of its coming week); nullptr when none does.
 const RecordingEntry* overlappingEntry(const RecordingPlan& plan, const RecordingEntry& candidate,
                                        const QDateTime& now);
+
+// The station, or "9420 kHz" for an entry without one
+QString recordingName(const RecordingEntry& entry);
 
 // "2026-12-08_0200Z_9420kHz_Voice-of-Greece.wav": the broadcast's start, frequency and station
 QString recordingFileName(const Occurrence& occurrence, double khz, const QString& station,

@@ -83,7 +83,10 @@ void TestApp::firstStart()
         QCOMPARE(t.window.windowTitle(), "Ledra Editor for Orvane and Pelkin 0.1m");
         QCOMPARE(checkBoxes(t.window), "----");
         QCOMPARE(dropDowns(t.window), "271 USA|0 |133 E|9 NAm|0 |0 ");
-        QCOMPARE(t.window.ui->cbTo->currentText(), "(North) America(s)");
+        const QStringList texts{t.window.ui->cbFrom->currentText(), t.window.ui->cbTo->currentText(),
+                                t.window.ui->cbLang->currentText()};
+        QCOMPARE(texts, QStringList({"United States of America", "(North) America(s)",
+                                     "English: UK (60m), USA (225m), India (200m), others [eng]"}));
     }
     QCOMPARE(storedSettings(),
              "CONFIRMafterSAVE=0 DEFfor=0 DEFfrom=0 DEFlang=0 DEFmode=0 DEFto=0 DEFtx=0 INTclear=0 "

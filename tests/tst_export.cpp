@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 
 using ledraTest::fields;
@@ -99,7 +100,9 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QByteArray, written);
         QFETCH(QStringList, shown);
+        // Go would tune none of the middle three, so they make no bookmark
         ledraTest::TestWindow t({fields("9650;1200-1300;Mo-Fr;KOR;KBS World;E;Eu;;0;"), fields(";;;;;;;;;"),
+                                 fields("abc;;;USA;Letters;E;NAm;;0;"), fields("-5;;;USA;Below zero;E;NAm;;0;"),
                                  fields("98000;;;USA;FM station;E;NAm;;7;")});
         QFile::remove(gqrxPath());
         QFile::remove(gqrxPath() + ".bak");
@@ -114,6 +117,7 @@ private slots:
         if (program != "gqrx")
             QCOMPARE(ledraTest::readFile(gqrxPath()), gqrxFile);
         QCOMPARE(ledraTest::readFile(gqrxPath() + ".bak"), program == "gqrx" ? gqrxFile : QByteArray());
+        QCOMPARE(t.window.statusBar()->currentMessage(), "3 rows left out: no valid frequency");
         QVERIFY(!t.window.isWindowModified());
     }
 
@@ -124,6 +128,7 @@ private slots:
         t.window.ui->actionExportSchedule->trigger();
         QCOMPARE(answer.proposed, QStringList());
         QCOMPARE(t.answerer.shown(), QStringList{"Notice: There is nothing to export"});
+        QCOMPARE(t.window.statusBar()->currentMessage(), "");
     }
 
     void refusedFileSaysWhy()

@@ -309,6 +309,27 @@ private slots:
                                    "Target: ME (Middle East)\nSite: g (Galbeni 46N45-26E41)");
     }
 
+    // a new location marks the bars whose path is dark at their start at once, and none goes
+    // with the location
+    void bandMapDarkensWithTheLocation()
+    {
+        GuideTestWindow t(seasonFile);
+        pick(t.child<QComboBox>("guideBand"), "31m");
+        const auto darkBars = [&t] {
+            QStringList names;
+            for (const MapBar& bar : mapOf(t)->mapPicture().bars()) {
+                if (bar.look.dark)
+                    names.append(stationOf(t, bar));
+            }
+            return names;
+        };
+        QCOMPARE(darkBars(), QStringList());
+        t.guide->setLocation(GeoPosition{37.98, 23.73}); // Athens: ERT at midnight UTC in June
+        QCOMPARE(darkBars(), QStringList{"ERT"});
+        t.guide->setLocation(std::nullopt);
+        QCOMPARE(darkBars(), QStringList());
+    }
+
     void nowLineFromTheFirstPaint_data()
     {
         QTest::addColumn<bool>("reopened");

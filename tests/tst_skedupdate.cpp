@@ -53,6 +53,14 @@ QString line(const QString& text)
     return "ledra-sked: " + text + "\n";
 }
 
+// "the summer 2026 schedule", "the winter 2026/27 schedule", written out here
+QString described(const QString& season)
+{
+    const int year = 2000 + season.mid(1).toInt();
+    return season.startsWith('a') ? QString("the summer %1 schedule").arg(year)
+                                  : QString("the winter %1/%2 schedule").arg(year).arg((year + 1) % 100, 2, 10, QChar('0'));
+}
+
 } // namespace
 
 class TestSkedUpdate : public QObject
@@ -138,7 +146,7 @@ private slots:
         const QString oldSeason = previousSeason(previous);
         QTest::newRow("none kept") << QStringList() << 2 << "" << line("no season file: name one, or run ledra-sked --update");
         QTest::newRow("an old one") << QStringList{oldSeason, previous} << 0 << previous
-                                    << line(seasonNote("sked-" + previous + ".csv", QDateTime::currentDateTimeUtc()));
+                                    << line(QString("sked-%1.csv is %2; today is in %3").arg(previous, described(previous), today));
     }
     void withoutFile()
     {

@@ -102,7 +102,12 @@ void RecordingTimer::startRecording(const RecordingEntry& entry, const Occurrenc
     const QString path = freeRecordingPath(
         recordingFileName(occurrence, entry.khz, entry.station, recorder->extension()));
     QString note;
+    // a recorder may turn this thread's event loop while it starts: no check meanwhile
+    ticks.stop();
     const QString problem = recorder->start(entry, path, std::max(occurrence.start, QDateTime::currentDateTimeUtc()), &note);
+    if (problem.isEmpty())
+        take.began = recorder->began();
+    ticks.start();
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (!problem.isEmpty()) {
         recorder.reset();
@@ -113,7 +118,6 @@ void RecordingTimer::startRecording(const RecordingEntry& entry, const Occurrenc
         emit recordingEnded(take);
         return;
     }
-    take.began = recorder->began();
     take.file = path;
     take.state = TakeState::Recording;
     const qint64 late = take.start.secsTo(take.began);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recordings/audiosourcerecorder.h"
 
-#include "recordings/core/rigctlline.h"
+#include "recordings/core/soundtuning.h"
 
 #include <QAudioDevice>
 #include <QAudioSource>
@@ -46,15 +46,7 @@ QString AudioSourceRecorder::start(const RecordingEntry& entry, const QString& p
 {
     this->path = path;
     this->from = from;
-    if (!entry.rig.isEmpty()) {
-        RigctlLine line(entry.rig);
-        double readHz = 0;
-        QString problem = line.open();
-        if (problem.isEmpty())
-            problem = tuneLikeGo(line, entry, note, &readHz);
-        if (!problem.isEmpty())
-            *note = QStringLiteral("recorded untuned: ") + problem;
-    }
+    *note = tuneForSound(entry);
     const QAudioDevice input = inputNamed(entry.device);
     if (input.isNull())
         return QStringLiteral("there is no sound input");

@@ -12,8 +12,8 @@ class QAudioSource;
 class QIODevice;
 
 // The window's sound-card recorder: Qt Multimedia's QAudioSource on the chosen input (by its
-// id; empty: the system's default), 48 kHz stereo, written as FLAC. The rig is tuned first as
-// PulseRecorder tunes it. Its samples arrive through the event loop of the thread it lives on.
+// id; empty: the system's default), 48 kHz stereo, written as FLAC. The rig is tuned first
+// (tuneForSound). Its samples arrive through the event loop of the thread it lives on.
 class AudioSourceRecorder : public QObject, public Recorder
 {
     Q_OBJECT

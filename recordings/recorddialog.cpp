@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recordings/recorddialog.h"
 
+#include "app/core/settingsstore.h"
+#include "radiolink/core/datagram.h"
 #include "radiolink/core/rigtuning.h"
 #include "radiolink/receiversettings.h"
 #include "recordings/core/recordingstore.h"
+#include "recordings/core/soundtuning.h"
 #include "season/core/seasoncode.h"
 #include "ui_recorddialog.h"
 
@@ -14,6 +17,12 @@
 namespace {
 
 const char* const gqrxAddress = "localhost:7356";
+
+// the port Go's datagrams go to, from the main settings
+quint16 udpLinkPort()
+{
+    return datagramPort(SettingsStore(QStringLiteral("Ledra")).value(QStringLiteral("QSudprxport")).toString());
+}
 
 QString minutesText(int minute)
 {
@@ -75,7 +84,7 @@ RecordingEntry RecordDialog::plannedEntry() const
         entry.device = rigctl ? port : QLatin1String(gqrxAddress);
     } else {
         entry.device = ui->recordInput->currentData().toString();
-        entry.rig = rigctl ? port : QString();
+        entry.rig = rigctl ? port : receiver.hamlib ? QString() : udpTuning(udpLinkPort());
     }
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (ui->recordEveryDay->isChecked()) {

@@ -2,9 +2,11 @@
 #include "sked/skedrecord.h"
 
 #include "app/core/settingsstore.h"
+#include "radiolink/core/datagram.h"
 #include "radiolink/core/rigtuning.h"
 #include "recordings/core/recordingstore.h"
 #include "recordings/core/recordingtimer.h"
+#include "recordings/core/soundtuning.h"
 #include "season/core/onair.h"
 
 #include <QCommandLineParser>
@@ -88,6 +90,8 @@ void chooseReceiver(RecordingEntry* entry)
         entry->device = rigctl && !port.isEmpty() ? port : QLatin1String(gqrxAddress);
     else if (rigctl)
         entry->rig = port.isEmpty() ? QStringLiteral("localhost:4532") : port;
+    else if (receiver.value(QStringLiteral("link")).toString() != QLatin1String("hamlib"))
+        entry->rig = udpTuning(datagramPort(SettingsStore(QStringLiteral("Ledra")).value(QStringLiteral("QSudprxport")).toString()));
 }
 
 bool knownMode(const QString& mode)

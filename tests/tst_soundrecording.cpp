@@ -5,6 +5,8 @@
 #include "recordings/core/pulserecorder.h"
 #include "recordings/core/recordingstore.h"
 #include "recordings/core/recordingtimer.h"
+#include "recordings/core/soundtuning.h"
+#include "tests/support/datagramcollector.h"
 #include "tests/support/pulseaudio.h"
 #include "tests/support/rigctld.h"
 #include "tests/support/testenv.h"
@@ -15,6 +17,7 @@
 #include <sys/mount.h>
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -85,7 +88,7 @@ class TestSoundRecording : public QObject
     Q_OBJECT
     ledraTest::PrivatePulse pulse;
 
-    Take recordTone(int seconds, const RecorderFactory& factory)
+    Take recordTone(int seconds, const RecorderFactory& factory, const QString& rig)
     {
         ledraTest::resetHome();
         RecordingPlan plan;
@@ -95,7 +98,8 @@ class TestSoundRecording : public QObject
         entry.khz = 6000;
         entry.recorder = RecorderKind::Sound;
         entry.device = QStringLiteral("tone");
-        entry.rig = ledraTest::address(ledraTest::unusedPort());
+        entry.rig = rig;
+        entry.mode = QStringLiteral("AM");
         entry.start = QDateTime::currentDateTimeUtc().addSecs(4);
         entry.stop = entry.start.addSecs(seconds);
         entry.secondsBefore = 1;
@@ -120,33 +124,48 @@ private slots:
         pulse.play(toneBytes(60));
     }
 
-    void recordsTheToneUntuned_data()
+    void recordsTheTone_data()
     {
         QTest::addColumn<bool>("qtAudio");
-        QTest::newRow("PulseAudio's simple API") << false;
-        QTest::newRow("QAudioSource") << true;
+        QTest::addColumn<bool>("udp");
+        QTest::addColumn<QString>("reason");
+        // the rig's rigctl server does not answer: the recording goes on untuned and says so
+        QTest::newRow("PulseAudio's simple API, rig not answering")
+            << false << false << "recorded untuned: Nothing is listening at 127.0.0.1:";
+        QTest::newRow("QAudioSource, rig not answering") << true << false << "recorded untuned: Nothing is listening at 127.0.0.1:";
+        QTest::newRow("PulseAudio's simple API, tuned by datagrams") << false << true << "";
     }
 
-    // the rig named for tuning does not answer: the recording goes on untuned and says so
-    void recordsTheToneUntuned()
+    void recordsTheTone()
     {
         QFETCH(bool, qtAudio);
+        QFETCH(bool, udp);
+        QFETCH(QString, reason);
+        std::optional<DatagramCollector> datagrams;
+        const quint16 port = ledraTest::unusedPort();
+        if (udp) {
+            LEDRA_REQUIRE_PRIVATE_NETWORK();
+            datagrams.emplace(port);
+        }
         // both rows record in the same minute, under the same name
         QDir(recordingsFolder()).removeRecursively();
-        const Take take = recordTone(4, [qtAudio](const RecordingEntry&) {
+        const Take take = recordTone(2, [qtAudio](const RecordingEntry&) {
             return qtAudio ? std::unique_ptr<Recorder>(std::make_unique<AudioSourceRecorder>())
                            : std::unique_ptr<Recorder>(std::make_unique<PulseRecorder>());
-        });
+        }, udp ? udpTuning(port) : ledraTest::address(port));
         QVERIFY2(take.state == TakeState::Done, qPrintable(take.reason));
-        QVERIFY2(take.reason.startsWith(QStringLiteral("recorded untuned: Nothing is listening at 127.0.0.1:")),
-                 qPrintable(take.reason));
+        QVERIFY2(udp ? take.reason.isEmpty() : take.reason.startsWith(reason), qPrintable(take.reason));
+        if (udp) {
+            datagrams->settle();
+            QCOMPARE(datagrams->bytes(), (QList<QByteArray>{QByteArray("mode:0\0", 7), QByteArray("ofreq:6000000\0", 14)}));
+        }
         QCOMPARE(QFileInfo(take.file).fileName(), recordingFileName({1, take.airStart, {}, {}, {}}, 6000,
                                                                      QStringLiteral("Radio Tone"), QStringLiteral("flac")));
         const Decoded decoded = decodeFlac(take.file);
         QVERIFY(decoded.opened);
         QCOMPARE(decoded.channels, 2);
         const double seconds = double(decoded.samples.size()) / 2 / rate;
-        QVERIFY2(std::abs(seconds - 6) < 0.5, qPrintable(QString::number(seconds)));
+        QVERIFY2(std::abs(seconds - 4) < 0.5, qPrintable(QString::number(seconds)));
         QCOMPARE(strongestHz(decoded), toneHz);
         qInfo("first sample %lld ms after the planned start", take.start.msecsTo(take.began));
     }
@@ -159,7 +178,8 @@ private slots:
             || mount("tmpfs", recordings, "tmpfs", 0, "size=48k") != 0)
             QSKIP("needs the test command's private mount namespace");
         const auto unmount = qScopeGuard([&] { umount(recordings); });
-        const Take take = recordTone(30, [](const RecordingEntry&) { return std::make_unique<PulseRecorder>(); });
+        const Take take = recordTone(30, [](const RecordingEntry&) { return std::make_unique<PulseRecorder>(); },
+                                     ledraTest::address(ledraTest::unusedPort()));
         QCOMPARE(takeStateName(take.state), QStringLiteral("failed"));
         QVERIFY2(take.reason.contains(QStringLiteral("the recording ended early: ")), qPrintable(take.reason));
         const Decoded decoded = decodeFlac(take.file);

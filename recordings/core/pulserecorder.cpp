@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recordings/core/pulserecorder.h"
 
-#include "recordings/core/rigctlline.h"
+#include "recordings/core/soundtuning.h"
 
 #include <QFile>
 
@@ -17,11 +17,6 @@ const int sampleRate = 48000;
 const int channelCount = 2;
 // a tenth of a second a read
 const int readFrames = sampleRate / 10;
-
-QString untunedNote(const QString& why)
-{
-    return QStringLiteral("recorded untuned: ") + why;
-}
 
 } // namespace
 
@@ -39,15 +34,7 @@ QString PulseRecorder::start(const RecordingEntry& entry, const QString& path, c
 {
     this->path = path;
     this->from = from;
-    if (!entry.rig.isEmpty()) {
-        RigctlLine line(entry.rig);
-        double readHz = 0;
-        QString problem = line.open();
-        if (problem.isEmpty())
-            problem = tuneLikeGo(line, entry, note, &readHz);
-        if (!problem.isEmpty())
-            *note = untunedNote(problem);
-    }
+    *note = tuneForSound(entry);
     const pa_sample_spec spec{PA_SAMPLE_S16LE, sampleRate, channelCount};
     const QByteArray device = entry.device.toUtf8();
     // the server's own fragments last seconds: a read would wait for each

@@ -10,8 +10,8 @@
 #include <thread>
 
 // Records the sound card through the PulseAudio simple API (PipeWire serves it too) as FLAC,
-// 48 kHz stereo, the samples read on a thread of its own. At the start the rig is tuned through
-// its rigctl server when the entry names one; when that fails it records untuned and says so.
+// 48 kHz stereo, the samples read on a thread of its own. At the start the rig is tuned as the
+// receiver link tunes it (tuneForSound); when that fails it records untuned and says so.
 class PulseRecorder : public Recorder
 {
 public:

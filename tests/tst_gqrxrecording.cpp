@@ -8,8 +8,11 @@
 #include "tests/support/rigctld.h"
 #include "tests/support/testenv.h"
 
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtEndian>
+
+#include <sys/mount.h>
 
 namespace {
 
@@ -153,6 +156,33 @@ private slots:
         QCOMPARE(gqrx.ask(QStringLiteral("f")), QStringList{QStringLiteral("9420000")});
         qInfo("first sample %lld ms after the planned start; the exchange:\n%s", take.start.msecsTo(take.began),
               qPrintable(wire.join(QLatin1Char('\n'))));
+    }
+
+    // the recordings folder is full: gqrx's file stays where gqrx wrote it, whole, and the take
+    // says where
+    void fullRecordingsFolderKeepsGqrxsFile()
+    {
+        ledraTest::resetHome();
+        const QByteArray recordings = recordingsFolder().toLocal8Bit();
+        QDir().mkpath(recordingsFolder());
+        if (qEnvironmentVariableIsSet("LEDRA_TEST_WITHOUT_NAMESPACES")
+            || mount("tmpfs", recordings, "tmpfs", 0, "size=16k") != 0)
+            QSKIP("needs the test command's private mount namespace");
+        const auto unmount = qScopeGuard([&] { umount(recordings); });
+        RecordingEntry entry = entryAt(ledraTest::address(gqrx.port), QDateTime::currentDateTimeUtc().addSecs(2), 2);
+        entry.secondsAfter = 0;
+        plan(entry);
+        const Take take = runPlan(gqrx.home(), 30000);
+        QCOMPARE(takeStateName(take.state), QStringLiteral("failed"));
+        QVERIFY2(take.reason.startsWith(QStringLiteral("gqrx's file could not be moved to %1/").arg(recordingsFolder())),
+                 qPrintable(take.reason));
+        QCOMPARE(QFileInfo(take.file).absolutePath(), QFileInfo(gqrx.home()).absoluteFilePath());
+        QVERIFY(take.reason.endsWith(QStringLiteral("; it stays at ") + take.file));
+        const WavFormat format = wavFormat(ledraTest::readFile(take.file));
+        QCOMPARE(format.rate, 48000);
+        QVERIFY(format.dataBytes > 48000 * 4 * 2);
+        QCOMPARE(QDir(recordingsFolder()).entryList(QDir::Files), QStringList());
+        QFile::remove(take.file);
     }
 
     void gqrxEndingDuringRecordingFailsIt()

@@ -83,6 +83,8 @@ QString GqrxRecorder::stop(QString* file)
     if (QFile::rename(made, target))
         *file = target;
     else {
+        // a copy to another file system that failed (a full disk) leaves a part behind
+        QFile::remove(target);
         *file = made;
         const QString kept = QStringLiteral("gqrx's file could not be moved to %1; it stays at %2").arg(target, made);
         return problem.isEmpty() ? kept : problem + QStringLiteral("; ") + kept;

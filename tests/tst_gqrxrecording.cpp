@@ -8,6 +8,7 @@
 #include "tests/support/rigctld.h"
 #include "tests/support/testenv.h"
 
+#include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtEndian>
@@ -183,6 +184,35 @@ private slots:
         QVERIFY(format.dataBytes > 48000 * 4 * 2);
         QCOMPARE(QDir(recordingsFolder()).entryList(QDir::Files), QStringList());
         QFile::remove(take.file);
+    }
+
+    // ledra-sked killed during a recording: gqrx records on until the next start stops it, which
+    // moves its file and marks the recording cut short
+    void killedRecorderLeavesGqrxRecordingUntilNextStart()
+    {
+        ledraTest::resetHome();
+        ledraTest::writeFile(QDir::homePath() + "/.config/gqrx/default.conf",
+                             "[audio]\nrec_dir=" + gqrx.home().toUtf8() + "\n");
+        plan(entryAt(ledraTest::address(gqrx.port), QDateTime::currentDateTimeUtc().addSecs(2), 60));
+        QProcess sked;
+        sked.start(LEDRA_SKED, {"--recorder"});
+        QVERIFY(QTest::qWaitFor([&] { return sked.canReadLine(); }, 20000));
+        QVERIFY(sked.readLine().startsWith("recording\t"));
+        QTest::qWait(2000);
+        sked.kill();
+        QVERIFY(QTest::qWaitFor([&] { return sked.state() == QProcess::NotRunning; }, 10000));
+        QCOMPARE(gqrx.ask(QStringLiteral("u RECORD")), QStringList{QStringLiteral("1")});
+
+        RecordingTimer timer(standardRecorder);
+        timer.begin();
+        timer.finish();
+        const Take take = storedTake();
+        QCOMPARE(takeStateName(take.state), QStringLiteral("cut short"));
+        QCOMPARE(take.reason, QStringLiteral("the recorder ended during the recording"));
+        QCOMPARE(QFileInfo(take.file).absolutePath(), recordingsFolder());
+        QVERIFY(wavFormat(ledraTest::readFile(take.file)).dataBytes > 48000 * 4 * 2);
+        QCOMPARE(gqrx.ask(QStringLiteral("u RECORD")), QStringList{QStringLiteral("0")});
+        QCOMPARE(QDir(gqrx.home()).entryList({QStringLiteral("gqrx_*.wav")}, QDir::Files), QStringList());
     }
 
     void gqrxEndingDuringRecordingFailsIt()

@@ -92,6 +92,19 @@ QString GqrxRecorder::stop(QString* file)
     return problem;
 }
 
+QString GqrxRecorder::finishLeftOver(const Take& take, QString* file)
+{
+    target = take.file;
+    asked = take.began.addSecs(-2);
+    confirmed = take.began;
+    tunedHz = take.khz * 1000;
+    // a gqrx that does not answer may still have left its file
+    const QString problem = line.open();
+    gone = !problem.isEmpty();
+    const QString stopped = stop(file);
+    return gone ? QStringList({problem, stopped}).join(QStringLiteral("; ")) : stopped;
+}
+
 QString GqrxRecorder::askReport(const QByteArray& command, int* report)
 {
     RigctlAnswer answer;

@@ -19,6 +19,8 @@ public:
     QDateTime began() const override;
     QString check() override;
     QString stop(QString* file) override;
+    // gqrx records on after the program that started it ended: it is stopped, and its file moved
+    QString finishLeftOver(const Take& take, QString* file) override;
 
     // the exchange with gqrx so far
     QStringList wire() const { return line.wire; }

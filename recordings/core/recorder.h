@@ -30,6 +30,13 @@ public:
     // Ends the recording, leaving it at *file (empty when there is none). Empty text when it
     // ended well, else why not.
     virtual QString stop(QString* file) = 0;
+    // Ends what a take left under way by a program that ended during it, as far as the device
+    // keeps it, leaving it at *file. Empty text when done, else why not.
+    virtual QString finishLeftOver(const Take& take, QString* file)
+    {
+        *file = take.file;
+        return QString();
+    }
 };
 
 // How long before the planned start a recorder is started: a sound server may deliver the first

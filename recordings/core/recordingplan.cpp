@@ -176,6 +176,7 @@ QJsonObject takeObject(const Take& take)
             {"station", take.station},
             {"khz", take.khz},
             {"recorder", recorderName(take.recorder)},
+            {"device", take.device},
             {"airStart", momentText(take.airStart)},
             {"start", momentText(take.start)},
             {"stop", momentText(take.stop)},
@@ -193,6 +194,7 @@ Take takeFrom(const QJsonObject& object)
     take.station = object.value("station").toString();
     take.khz = object.value("khz").toDouble();
     recorderNamed(object.value("recorder").toString(), &take.recorder);
+    take.device = object.value("device").toString();
     take.airStart = momentOf(object.value("airStart"));
     take.start = momentOf(object.value("start"));
     take.stop = momentOf(object.value("stop"));

@@ -57,6 +57,7 @@ struct Take
     QString station;
     double khz = 0;
     RecorderKind recorder = RecorderKind::Gqrx;
+    QString device;            // the entry's, for finishing what a killed program left
     QDateTime airStart;        // of the occurrence it records, which names it
     QDateTime start;           // planned, margins included
     QDateTime stop;

@@ -44,12 +44,33 @@ void RecordingTimer::begin()
 {
     QString problem;
     RecordingPlan plan = readPlan(&problem);
-    if (problem.isEmpty() && markUnfinishedTakes(&plan))
+    QList<bool> unfinished;
+    for (const Take& take : plan.takes)
+        unfinished.append(take.state == TakeState::Recording);
+    if (problem.isEmpty() && markUnfinishedTakes(&plan)) {
+        for (int index = 0; index < plan.takes.size(); ++index) {
+            if (unfinished.at(index))
+                finishLeftOver(&plan.takes[index]);
+        }
         problem = writePlan(plan);
+    }
     if (!problem.isEmpty())
         emit planProblem(problem);
     dropFinished();
     ticks.start();
+}
+
+void RecordingTimer::finishLeftOver(Take* take)
+{
+    RecordingEntry entry;
+    entry.recorder = take->recorder;
+    entry.device = take->device;
+    const std::unique_ptr<Recorder> leftOver = factory(entry);
+    if (!leftOver)
+        return;
+    const QString problem = leftOver->finishLeftOver(*take, &take->file);
+    if (!problem.isEmpty())
+        take->reason += QStringLiteral("; ") + problem;
 }
 
 void RecordingTimer::finish()
@@ -95,6 +116,7 @@ void RecordingTimer::startRecording(const RecordingEntry& entry, const Occurrenc
     take.station = entry.station;
     take.khz = entry.khz;
     take.recorder = entry.recorder;
+    take.device = entry.device;
     take.airStart = occurrence.airStart;
     take.start = occurrence.start;
     take.stop = occurrence.stop;

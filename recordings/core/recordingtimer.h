@@ -21,7 +21,8 @@ public:
     ~RecordingTimer() override;
 
 public slots:
-    // marks the takes an earlier run left unfinished as cut short, then starts the checks
+    // marks the takes an earlier run left unfinished as cut short (and ends what gqrx still
+    // records of them), then starts the checks
     void begin();
     // ends the recording under way cleanly, as cut short, and stops the checks
     void finish();
@@ -34,6 +35,8 @@ signals:
 
 private:
     void check();
+    // stops what a killed run left recording, where the device goes on by itself
+    void finishLeftOver(Take* take);
     void startRecording(const RecordingEntry& entry, const Occurrence& occurrence);
     void endRecording(const QString& fault, bool cutShort);
     void keepTake();

@@ -27,7 +27,7 @@ RecordingService::RecordingService(QObject* parent)
     connect(timer, &RecordingTimer::recordingStarted, this, &RecordingService::recordingStarted);
     connect(timer, &RecordingTimer::recordingEnded, this, &RecordingService::recordingEnded);
     thread.start();
-    QMetaObject::invokeMethod(timer, &RecordingTimer::begin, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(timer, [this] { timer->begin(); }, Qt::QueuedConnection);
 }
 
 RecordingService::~RecordingService()

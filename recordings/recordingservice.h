@@ -10,7 +10,8 @@ class RecordingTimer;
 
 // The window's timer: the stored plan run on a thread of its own while the program runs, so
 // that the receiver's answers never hold up a window. Ending it ends a recording under way
-// cleanly.
+// cleanly. While ledra-sked --recorder runs the plan, it leaves the plan to it; the Recordings
+// window shows what either does.
 class RecordingService : public QObject
 {
     Q_OBJECT

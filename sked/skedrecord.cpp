@@ -275,6 +275,7 @@ int runRecorder()
         }
     });
     stopCheck.start(100);
-    timer.begin();
+    if (!timer.begin())
+        return refuse(QStringLiteral("another program runs the recording plan (Ledra's window or ledra-sked --recorder)"));
     return QCoreApplication::exec();
 }

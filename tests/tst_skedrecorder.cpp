@@ -3,6 +3,7 @@
 // and stopped with Ctrl+C during the next one; the files stay readable and the plan says what
 // happened.
 #include "recordings/core/recordingstore.h"
+#include "recordings/core/recordingtimer.h"
 #include "tests/support/pulseaudio.h"
 #include "tests/support/testenv.h"
 
@@ -123,6 +124,22 @@ private slots:
         QVERIFY2(lines[0].startsWith("cut short\t") && lines[0].endsWith("\t" + killedFile + "\tthe recorder ended during the recording"),
                  qPrintable(lines[0]));
         QVERIFY2(lines[1].startsWith("cut short\t") && lines[1].contains("Station 2"), qPrintable(lines[1]));
+    }
+
+    // one program runs the plan at a time
+    void secondRecorderIsRefused()
+    {
+        RecordingTimer window(standardRecorder);
+        QVERIFY(window.begin());
+        QProcess sked;
+        sked.start(LEDRA_SKED, {"--recorder"});
+        QVERIFY(sked.waitForFinished());
+        QCOMPARE(sked.exitCode(), 2);
+        QCOMPARE(sked.readAllStandardError(),
+                 QByteArray("ledra-sked: another program runs the recording plan (Ledra's window or ledra-sked --recorder)\n"));
+        window.finish();
+        RecordingTimer next(standardRecorder);
+        QVERIFY(next.begin());
     }
 
     // a plan is kept only when every option is sound and nothing overlaps

@@ -5,6 +5,9 @@
 #include "recordings/core/pulserecorder.h"
 #include "recordings/core/recordingstore.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
 
 int leadSeconds(RecorderKind kind)
@@ -40,8 +43,16 @@ RecordingTimer::~RecordingTimer()
     finish();
 }
 
-void RecordingTimer::begin()
+bool RecordingTimer::begin()
 {
+    QDir().mkpath(QFileInfo(planPath()).absolutePath());
+    lock = std::make_unique<QLockFile>(planPath() + QStringLiteral(".lock"));
+    // the lock of a program that was killed is taken over, however recent
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock()) {
+        lock.reset();
+        return false;
+    }
     QString problem;
     RecordingPlan plan = readPlan(&problem);
     QList<bool> unfinished;
@@ -58,6 +69,7 @@ void RecordingTimer::begin()
         emit planProblem(problem);
     dropFinished();
     ticks.start();
+    return true;
 }
 
 void RecordingTimer::finishLeftOver(Take* take)
@@ -78,6 +90,7 @@ void RecordingTimer::finish()
     ticks.stop();
     if (recorder)
         endRecording(QString(), true);
+    lock.reset();
 }
 
 void RecordingTimer::check()

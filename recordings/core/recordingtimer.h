@@ -4,6 +4,7 @@
 #include "recordings/core/recorder.h"
 
 #include <QDateTime>
+#include <QLockFile>
 #include <QObject>
 #include <QTimer>
 
@@ -21,9 +22,10 @@ public:
     ~RecordingTimer() override;
 
 public slots:
-    // marks the takes an earlier run left unfinished as cut short (and ends what gqrx still
-    // records of them), then starts the checks
-    void begin();
+    // Runs the plan unless another program does (the window, or ledra-sked --recorder: one at
+    // a time, by a lock file beside the plan; false then). First marks the takes an earlier run
+    // left unfinished as cut short, and ends what gqrx still records of them.
+    bool begin();
     // ends the recording under way cleanly, as cut short, and stops the checks
     void finish();
 
@@ -43,6 +45,7 @@ private:
     void dropFinished();
 
     RecorderFactory factory;
+    std::unique_ptr<QLockFile> lock;
     QTimer ticks;
     std::unique_ptr<Recorder> recorder;
     Take take;

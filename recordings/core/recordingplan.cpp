@@ -10,6 +10,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -202,7 +203,7 @@ Take takeFrom(const QJsonObject& object)
     take.ended = momentOf(object.value("ended"));
     const QString state = object.value("state").toString();
     take.state = TakeState::CutShort;
-    for (int i = 0; i < 4; ++i) {
+    for (size_t i = 0; i < std::size(stateNames); ++i) {
         if (state == QLatin1String(stateNames[i]))
             take.state = TakeState(i);
     }

@@ -102,7 +102,9 @@ QString GqrxRecorder::finishLeftOver(const Take& take, QString* file)
     const QString problem = line.open();
     gone = !problem.isEmpty();
     const QString stopped = stop(file);
-    return gone ? QStringList({problem, stopped}).join(QStringLiteral("; ")) : stopped;
+    if (!gone || stopped.isEmpty())
+        return gone ? problem : stopped;
+    return problem + QStringLiteral("; ") + stopped;
 }
 
 QString GqrxRecorder::askReport(const QByteArray& command, int* report)

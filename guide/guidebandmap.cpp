@@ -60,11 +60,8 @@ void GuideWindow::showMapMoment(const QDateTime& utc)
 
 void GuideWindow::showRowsOnMap()
 {
-    QList<int> rows;
-    rows.reserve(filtered->rowCount());
-    for (int row = 0; row < filtered->rowCount(); ++row)
-        rows.append(filtered->sourceRow(row));
-    ui->guideBandMap->setShownRows(rows);
+    const std::vector<int>& shown = filtered->sourceRows();
+    ui->guideBandMap->setShownRows(QList<int>(shown.begin(), shown.end()));
 }
 
 // the band of the band filter; with all bands, that of the current row, else the one shown
@@ -74,8 +71,11 @@ void GuideWindow::chooseMapBand()
     const QModelIndex current = ui->guideTable->selectionModel()->currentIndex();
     if (band.isEmpty() && current.isValid())
         band = bandOf(model->record(filtered->sourceRow(current.row())).khz);
-    if (!band.isEmpty())
-        ui->guideBandMap->setBand(band);
+    if (band.isEmpty())
+        return;
+    ui->guideBandMap->setBand(band);
+    if (!mapBandShown)
+        shareWidth(true);
 }
 
 void GuideWindow::showSelectionOnMap()

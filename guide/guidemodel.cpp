@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numeric>
 
 namespace {
@@ -19,6 +20,76 @@ QString shortName(const QString& text)
             end = at;
     }
     return text.left(end);
+}
+
+bool sameRanges(const QList<KhzRange>& first, const QList<KhzRange>& second)
+{
+    return std::equal(first.begin(), first.end(), second.begin(), second.end(),
+                      [](const KhzRange& one, const KhzRange& other) { return one.low == other.low && one.high == other.high; });
+}
+
+bool sameMoment(const AirMoment& first, const AirMoment& second)
+{
+    return first.minute == second.minute && first.weekday == second.weekday && first.monthDay == second.monthDay
+           && first.weekdayBefore == second.weekdayBefore && first.monthDayBefore == second.monthDayBefore;
+}
+
+bool sameApartFromFind(const SeasonFilter& first, const SeasonFilter& second)
+{
+    return first.atMoment == second.atMoment && (!first.atMoment || sameMoment(first.moment, second.moment))
+           && sameRanges(first.ranges, second.ranges) && first.language == second.language
+           && first.target == second.target && first.country == second.country && first.withinKm == second.withinKm;
+}
+
+// The text to find in the names' UTF-8. A text with a lone surrogate is in no name; it is
+// searched as a line feed, which no name holds either.
+QByteArray utf8ToFind(const QString& foldedFind)
+{
+    return foldedFind.isValidUtf16() ? foldedFind.toUtf8() : QByteArray("\n");
+}
+
+// Where the bytes of a non-empty text first stand in [at, end), or null: its first byte found
+// by memchr, many bytes at a time, and the rest compared there. Short names, and a search that
+// starts again after each hit, make this quicker than memmem, which studies the text each call.
+const char* findBytes(const char* at, const char* end, const QByteArray& text)
+{
+    const size_t rest = size_t(text.size()) - 1;
+    while (size_t(end - at) > rest) {
+        at = static_cast<const char*>(std::memchr(at, text.front(), size_t(end - at) - rest));
+        if (!at)
+            return nullptr;
+        if (std::memcmp(at + 1, text.constData() + 1, rest) == 0)
+            return at;
+        ++at;
+    }
+    return nullptr;
+}
+
+bool asksNothing(const SeasonFilter& filter)
+{
+    return !filter.atMoment && filter.ranges.isEmpty() && filter.language.isEmpty() && filter.target.isEmpty()
+           && filter.country.isEmpty() && filter.foldedFind.isEmpty() && filter.withinKm <= 0;
+}
+
+// The folded station names of the records, one a line. The records of one file share that
+// text already, in file order; other records have it put together.
+QString foldedNames(const QList<SeasonRecord>& records)
+{
+    bool shared = !records.isEmpty() && records.first().foldedSpan.from == 0;
+    int next = 0;
+    for (const SeasonRecord& record : records) {
+        if (!shared)
+            break;
+        shared = record.foldedStations.constData() == records.first().foldedStations.constData()
+                 && record.foldedSpan.from == next;
+        next = record.foldedSpan.from + record.foldedSpan.size + 1;
+    }
+    if (shared && next == records.first().foldedStations.size())
+        return records.first().foldedStations;
+    QString names;
+    for (const SeasonRecord& record : records)
+        names.append(record.foldedStation()).append(QLatin1Char('\n'));
+    return names;
 }
 
 PathField pathFieldOf(int column)
@@ -157,6 +228,7 @@ GuideFilterModel::GuideFilterModel(GuideModel* source, QObject* parent)
     setSourceModel(source);
     connect(source, &QAbstractItemModel::modelReset, this, &GuideFilterModel::sourceReset);
     connect(source, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& from, const QModelIndex& to) {
+        shownCurrent = false;
         if (!shown.empty())
             emit dataChanged(index(0, from.column()), index(int(shown.size()) - 1, to.column()));
     });
@@ -165,14 +237,31 @@ GuideFilterModel::GuideFilterModel(GuideModel* source, QObject* parent)
 
 void GuideFilterModel::setFilter(const SeasonFilter& filter, double nearestKhz)
 {
+    // a longer text finds only among the rows the shorter one found, in the same order
+    const bool narrowing = shownCurrent && nearestKhz == nearest && sameApartFromFind(filter, current)
+                           && filter.foldedFind.size() > current.foldedFind.size()
+                           && filter.foldedFind.contains(current.foldedFind);
     current = filter;
     nearest = nearestKhz;
-    refilter();
+    if (narrowing)
+        narrow();
+    else
+        refilter();
 }
 
 void GuideFilterModel::sourceReset()
 {
-    order.resize(size_t(guide->records().size()));
+    const QList<SeasonRecord>& records = guide->records();
+    stations.clear();
+    stationStart.clear();
+    stationStart.reserve(size_t(records.size()) + 1);
+    stations = foldedNames(records).toUtf8();
+    const char* const begin = stations.constData();
+    const char* const end = begin + stations.size();
+    stationStart.push_back(0);
+    for (const char* at = begin; (at = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)))); ++at)
+        stationStart.push_back(at + 1 - begin);
+    order.resize(size_t(records.size()));
     std::iota(order.begin(), order.end(), 0);
     if (sortColumn >= 0)
         sort(sortColumn, sortOrder);
@@ -180,14 +269,47 @@ void GuideFilterModel::sourceReset()
         refilter();
 }
 
+bool GuideFilterModel::stationHolds(int row, const QByteArray& foldedFind) const
+{
+    const qsizetype from = stationStart[size_t(row)];
+    const char* const name = stations.constData() + from;
+    return findBytes(name, name + (stationStart[size_t(row) + 1] - 1 - from), foldedFind) != nullptr;
+}
+
+// One search through all names at once; after a hit the search goes on at the next row's name.
+std::vector<char> GuideFilterModel::rowsFinding(const QByteArray& foldedFind) const
+{
+    std::vector<char> found(order.size(), 0);
+    // no name holds a line feed, and the search must not find one between two names
+    if (foldedFind.contains('\n'))
+        return found;
+    const char* const begin = stations.constData();
+    const char* const end = begin + stations.size();
+    size_t row = 0;
+    for (const char* at = begin; at < end;) {
+        at = findBytes(at, end, foldedFind);
+        if (!at)
+            break;
+        while (stationStart[row + 1] <= at - begin)
+            ++row;
+        found[row] = 1;
+        at = begin + stationStart[row + 1];
+    }
+    return found;
+}
+
 void GuideFilterModel::refilter()
 {
     const QList<SeasonRecord>& records = guide->records();
+    SeasonFilter others = current;
+    others.foldedFind.clear();
+    const std::vector<char> found = current.foldedFind.isEmpty() ? std::vector<char>() : rowsFinding(utf8ToFind(current.foldedFind));
     beginResetModel();
+    const std::vector<int> before = std::move(shown);
     shown.clear();
-    rowOf.assign(size_t(records.size()), -1);
+    const bool everyRecord = asksNothing(others);
     for (int row : order) {
-        if (matches(records.at(row), current))
+        if ((found.empty() || found[size_t(row)]) && (everyRecord || matches(records.at(row), others)))
             shown.push_back(row);
     }
     // only the few rows left are sorted, so following a receiver stays cheap on a long file
@@ -196,9 +318,35 @@ void GuideFilterModel::refilter()
             return std::abs(records.at(first).khz - nearest) < std::abs(records.at(second).khz - nearest);
         });
     }
+    placeShown(before);
+    endResetModel();
+}
+
+void GuideFilterModel::narrow()
+{
+    beginResetModel();
+    const std::vector<int> before = shown;
+    const QByteArray find = utf8ToFind(current.foldedFind);
+    // no name holds a line feed
+    if (find.contains('\n'))
+        shown.clear();
+    shown.erase(std::remove_if(shown.begin(), shown.end(), [this, &find](int row) { return !stationHolds(row, find); }),
+                shown.end());
+    placeShown(before);
+    endResetModel();
+}
+
+void GuideFilterModel::placeShown(const std::vector<int>& before)
+{
+    if (rowOf.size() != order.size())
+        rowOf.assign(order.size(), -1);
+    for (int row : before) {
+        if (size_t(row) < rowOf.size())
+            rowOf[size_t(row)] = -1;
+    }
     for (size_t place = 0; place < shown.size(); ++place)
         rowOf[size_t(shown[place])] = int(place);
-    endResetModel();
+    shownCurrent = true;
 }
 
 void GuideFilterModel::sort(int column, Qt::SortOrder sortingOrder)

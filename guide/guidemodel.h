@@ -78,6 +78,8 @@ public:
     // order stays, and returns once the filter comes without a frequency
     void setFilter(const SeasonFilter& filter, double nearestKhz = -1);
     int sourceRow(int row) const { return shown.at(size_t(row)); }
+    // the source rows shown, in their order
+    const std::vector<int>& sourceRows() const { return shown; }
 
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
@@ -92,9 +94,19 @@ public:
 private:
     void sourceReset();
     void refilter();
+    void narrow();
+    std::vector<char> rowsFinding(const QByteArray& foldedFind) const;
+    bool stationHolds(int row, const QByteArray& foldedFind) const;
+    void placeShown(const std::vector<int>& before);
 
     GuideModel* guide;
     SeasonFilter current;
+    // shown holds what current picks of the records as they are now; a change in the source clears it
+    bool shownCurrent = false;
+    // the case-folded station names of all source rows in UTF-8, each followed by a line feed,
+    // and where each begins: a text found in UTF-8 is the same text found in UTF-16
+    QByteArray stations;
+    std::vector<qsizetype> stationStart;
     double nearest = -1;
     int sortColumn = -1;
     Qt::SortOrder sortOrder = Qt::AscendingOrder;

@@ -23,10 +23,13 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSet>
+#include <QSplitter>
 #include <QTimer>
 
 #include <algorithm>
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -34,10 +37,77 @@ const int shownWarnings = 40;
 // how far from the receiver's frequency Follow receiver still shows a broadcast
 const double followKhz = 5;
 
+// the band map's share of the width, while it shows a band and while it shows none
+const double mapShareWithBand = 0.4;
+const double mapShareWithoutBand = 0.2;
+
 void notice(const QString& text)
 {
     QMessageBox::information(nullptr, QStringLiteral("Notice"), text);
 }
+
+// The distinct codes of a column. A code of up to three characters, as nearly all are, is
+// told apart as one number, kept in a table of its own: a few hundred codes met a hundred
+// thousand times cost a multiplication and a compare or two each.
+class CodeSet
+{
+public:
+    void insert(QStringView code)
+    {
+        if (code.size() > 3) {
+            longer.insert(code);
+            return;
+        }
+        quint64 key = quint64(code.size()) << 48;
+        for (int at = 0; at < code.size(); ++at)
+            key |= quint64(code[at].unicode()) << (16 * at);
+        size_t slot = slotOf(key);
+        while (keys[slot] != noKey && keys[slot] != key)
+            slot = (slot + 1) & (keys.size() - 1);
+        if (keys[slot] == key)
+            return;
+        keys[slot] = key;
+        views[slot] = code;
+        if (++held * 2 > keys.size())
+            grow();
+    }
+
+    QSet<QStringView> codes() const
+    {
+        QSet<QStringView> all = longer;
+        for (size_t slot = 0; slot < keys.size(); ++slot) {
+            if (keys[slot] != noKey)
+                all.insert(views[slot]);
+        }
+        return all;
+    }
+
+private:
+    // a key holds its length in the bits above the characters, so no key is all ones
+    static constexpr quint64 noKey = ~quint64(0);
+
+    size_t slotOf(quint64 key) const { return size_t((key * 0x9E3779B97F4A7C15ull) >> 32) & (keys.size() - 1); }
+
+    void grow()
+    {
+        const std::vector<quint64> oldKeys = std::exchange(keys, std::vector<quint64>(keys.size() * 2, noKey));
+        const std::vector<QStringView> oldViews = std::exchange(views, std::vector<QStringView>(keys.size()));
+        for (size_t slot = 0; slot < oldKeys.size(); ++slot) {
+            if (oldKeys[slot] == noKey)
+                continue;
+            size_t to = slotOf(oldKeys[slot]);
+            while (keys[to] != noKey)
+                to = (to + 1) & (keys.size() - 1);
+            keys[to] = oldKeys[slot];
+            views[to] = oldViews[slot];
+        }
+    }
+
+    std::vector<quint64> keys = std::vector<quint64>(256, noKey);
+    std::vector<QStringView> views = std::vector<QStringView>(256);
+    size_t held = 0;
+    QSet<QStringView> longer;
+};
 
 // fills a filter box with an "all" item and then code and name of each code, in code order
 void fillBox(QComboBox* box, const QString& all, const QSet<QStringView>& codes,
@@ -110,8 +180,8 @@ GuideWindow::GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidg
     ui->guideTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     ui->guideTable->verticalHeader()->hide();
     ui->guideTable->horizontalHeader()->setMaximumSectionSize(320);
-    // column widths from the first rows only, so that a long file opens quickly
-    ui->guideTable->horizontalHeader()->setResizeContentsPrecision(100);
+    // column widths from the rows in view only, so that a long file opens quickly
+    ui->guideTable->horizontalHeader()->setResizeContentsPrecision(0);
     fillFilterBoxes();
     showCount();
 
@@ -153,6 +223,7 @@ GuideWindow::GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidg
     connect(ui->guideFollow, &QCheckBox::toggled, this, &GuideWindow::follow);
     connect(follower, &ReceiverFollower::statusChanged, ui->guideReceiver, &QLabel::setText);
     connect(follower, &ReceiverFollower::khzChanged, this, &GuideWindow::applyFilter);
+    restoreSplitter();
     setUpBandMap();
 
     setLocation(storedLocation());
@@ -194,6 +265,36 @@ bool GuideWindow::openFile(const QString& path)
     updater->fileShown();
     setGuideValue(GuideKey::LastFile, QFileInfo(path).absoluteFilePath());
     return true;
+}
+
+void GuideWindow::restoreSplitter()
+{
+    QSplitter* splitter = ui->guideSplitter;
+    mapMinimumWidth = ui->guideBandMap->minimumWidth();
+    shareWidth(false);
+    splitterPlaced = splitter->restoreState(guideValue(GuideKey::Splitter).toByteArray());
+    connect(splitter, &QSplitter::splitterMoved, this, [this, splitter] {
+        splitterPlaced = true;
+        setGuideValue(GuideKey::Splitter, splitter->saveState());
+    });
+}
+
+// While no band is shown, the table takes most of the width, and what the window gains too.
+void GuideWindow::shareWidth(bool bandShown)
+{
+    mapBandShown = bandShown;
+    // the map's hint needs no band's width
+    ui->guideBandMap->setMinimumWidth(bandShown ? mapMinimumWidth : 0);
+    if (splitterPlaced)
+        return;
+    QSplitter* splitter = ui->guideSplitter;
+    const double share = bandShown ? mapShareWithBand : mapShareWithoutBand;
+    splitter->setStretchFactor(0, bandShown ? 3 : 1);
+    splitter->setStretchFactor(1, bandShown ? 2 : 0);
+    // before the first show the splitter has no width of its own yet
+    const int width = splitter->isVisible() ? splitter->width() : this->width();
+    const int map = int(width * share);
+    splitter->setSizes({width - map, map});
 }
 
 void GuideWindow::reopenLastFile()
@@ -265,16 +366,32 @@ void GuideWindow::pickFile()
 void GuideWindow::fillFilterBoxes()
 {
     const CodeNames& names = model->names();
-    QSet<QStringView> languages;
-    QSet<QStringView> targets;
-    QSet<QStringView> countries;
+    CodeSet languages;
+    CodeSet targets;
+    CodeSet countries;
     QSet<QString> bandsHeld;
+    double bandLow = 1;
+    double bandHigh = 0;
     for (const SeasonRecord& record : model->records()) {
-        for (QStringView code : record.field(LanguageField).tokenize(QLatin1Char(',')))
-            languages.insert(code);
+        const QStringView codes = record.field(LanguageField);
+        qsizetype from = 0;
+        for (qsizetype at = 0; at <= codes.size(); ++at) {
+            if (at == codes.size() || codes[at] == QLatin1Char(',')) {
+                languages.insert(codes.mid(from, at - from));
+                from = at + 1;
+            }
+        }
         targets.insert(record.field(TargetField));
         countries.insert(record.field(CountryField));
-        bandsHeld.insert(bandOf(record.khz));
+        // the band of the record before, as long as the frequencies stay within it
+        if (record.khz < bandLow || record.khz > bandHigh) {
+            const QString band = bandOf(record.khz);
+            bandsHeld.insert(band);
+            KhzRange range{record.khz, record.khz};
+            bandNamed(band, range);
+            bandLow = range.low;
+            bandHigh = range.high;
+        }
     }
     {
         const QSignalBlocker quiet(ui->guideBand);
@@ -285,9 +402,9 @@ void GuideWindow::fillFilterBoxes()
                 ui->guideBand->addItem(band.name, band.name);
         }
     }
-    fillBox(ui->guideLanguage, tr("All languages"), languages, [&names](const QString& code) { return names.language(code); });
-    fillBox(ui->guideTarget, tr("All targets"), targets, [&names](const QString& code) { return names.target(code); });
-    fillBox(ui->guideCountry, tr("All countries"), countries, [&names](const QString& code) { return names.country(code); });
+    fillBox(ui->guideLanguage, tr("All languages"), languages.codes(), [&names](const QString& code) { return names.language(code); });
+    fillBox(ui->guideTarget, tr("All targets"), targets.codes(), [&names](const QString& code) { return names.target(code); });
+    fillBox(ui->guideCountry, tr("All countries"), countries.codes(), [&names](const QString& code) { return names.country(code); });
 }
 
 void GuideWindow::applyFilter()

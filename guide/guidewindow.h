@@ -86,6 +86,9 @@ private:
     void chooseMapBand();
     void showSelectionOnMap();
     void selectSourceRow(int sourceRow);
+    // the splitter's place: the user's, kept in the guide's store, or else a share by whether a band is shown
+    void restoreSplitter();
+    void shareWidth(bool bandShown);
 
     Ui_GuideWindow* ui;
     const QAbstractItemModel* schedule;
@@ -97,4 +100,7 @@ private:
     ReceiverFollower* follower;
     SeasonUpdater* updater;
     QString shownPath;
+    bool splitterPlaced = false;
+    bool mapBandShown = false;
+    int mapMinimumWidth = 0;
 };

@@ -7,12 +7,14 @@
 #include "schedule/tableitem.h"
 #include "schedule/undocommands.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QUndoStack>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -44,6 +46,43 @@ private:
     QList<int> longestLengths = QList<int>(orvaneColumns, -1);
 };
 
+// The table's row numbers. Qt's header measures up to 200 of its numbers each time the row
+// count changes, which was much of an Add or a Del; their width changes only with their count
+// of digits, so the measure is kept until then, or until the font or the style changes.
+class RowNumberHeader : public QHeaderView
+{
+public:
+    explicit RowNumberHeader(QWidget* parent)
+        : QHeaderView(Qt::Vertical, parent)
+    {
+        // as QTableView makes its own
+        setSectionsClickable(true);
+        setHighlightSections(true);
+    }
+
+    QSize sizeHint() const override
+    {
+        const int digits = int(QString::number(count()).size());
+        if (!measured.isValid() || digits != measuredDigits) {
+            measured = QHeaderView::sizeHint();
+            measuredDigits = digits;
+        }
+        return measured;
+    }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            measured = QSize();
+        return QHeaderView::event(event);
+    }
+
+private:
+    mutable QSize measured;
+    mutable int measuredDigits = 0;
+};
+
 } // namespace
 
 ScheduleTable::ScheduleTable(QTableWidget* table)
@@ -52,6 +91,7 @@ ScheduleTable::ScheduleTable(QTableWidget* table)
     , frequencyColumn(new FrequencyColumn(table))
     , steps(new QUndoStack(this))
 {
+    table->setVerticalHeader(new RowNumberHeader(table));
 }
 
 int ScheduleTable::rowCount() const
@@ -130,7 +170,9 @@ void ScheduleTable::putRowsAt(int first, const QList<QStringList>& rows)
     }
     frequencyColumn->readRows(first, int(rows.size()));
     fitColumns(longestRows, false);
-    table->viewport()->update();
+    // the model was quiet, so the view is told of the new rows' cells; the rows above are as they were
+    const int top = table->rowViewportPosition(first);
+    table->viewport()->update(0, top < 0 ? 0 : top, table->viewport()->width(), table->viewport()->height());
 }
 
 // Sizes the columns as resizeColumnsToContents() would, from one cell a column: measuring every
@@ -205,9 +247,12 @@ ScheduleTable::Files ScheduleTable::files(const QList<int>& order)
     for (int row : order) {
         if (!isSavedFrequency(values.at(row)))
             continue;
-        const QStringList fields = rowFields(row);
-        orvane += scheduleLine(fields, orvaneColumns);
-        pelkin += scheduleLine(fields, pelkinColumns);
+        std::array<QString, orvaneColumns> texts;
+        for (int column = 0; column < orvaneColumns; ++column)
+            texts[size_t(column)] = cell(row, column);
+        const auto field = [&texts](int column) -> const QString& { return texts[size_t(column)]; };
+        appendScheduleLine(orvane, orvaneColumns, field);
+        appendScheduleLine(pelkin, pelkinColumns, field);
     }
     return {orvane.toUtf8(), pelkin.toUtf8()};
 }

@@ -45,7 +45,7 @@ QByteArray seasonText(const QList<SeasonRecord>& records, const SeasonFilter& fi
     QByteArray text = seasonHeader;
     for (const SeasonRecord& record : records) {
         if (matches(record, filter))
-            text += record.line.toUtf8() + '\n';
+            text += record.line().toUtf8() + '\n';
     }
     return text;
 }

@@ -18,6 +18,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
+#include <QSplitter>
 #include <QTableView>
 #include <QToolTip>
 
@@ -118,6 +119,13 @@ private slots:
         QTest::addColumn<QStringList>("drawn");
         QTest::newRow("none") << "" << "5 of 5 broadcasts" << "" << QStringList();
         QTest::newRow("station, any case") << "guideFind=RÁDIO" << "1 of 5 broadcasts" << "" << QStringList();
+        // typed on, a text that holds the one before looks only among the rows it found
+        QTest::newRow("station typed, not holding the last text") << "guideFind=r|guideFind=ra|guideFind=rád"
+                                                                  << "1 of 5 broadcasts" << "" << QStringList();
+        QTest::newRow("station typed on and back") << "guideFind=d|guideFind=de|guideFind=deu|guideFind=e"
+                                                   << "3 of 5 broadcasts" << "" << QStringList();
+        QTest::newRow("station typed on, on air") << "guideOnAir|guideFind=d|guideFind=de" << "1 of 5 broadcasts" << ""
+                                                  << QStringList();
         QTest::newRow("band") << "guideBand=31m" << "2 of 5 broadcasts" << "31m" << QStringList{"Rádio Romania", "ERT"};
         QTest::newRow("band and language") << "guideBand=31m|guideLanguage=Gr" << "1 of 5 broadcasts" << "31m"
                                            << QStringList{"ERT"};
@@ -377,6 +385,49 @@ private slots:
             t.child<QLabel>(name)->setText(longText);
         t.guide->layout()->activate();
         QVERIFY2(t.guide->minimumWidth() <= 1100, qPrintable(QString::number(t.guide->minimumWidth())));
+    }
+
+    // what the window gains goes to the table: all the height, and while no band is shown most
+    // of the width; no other row is taller than its contents, and a 1,024 x 640 screen holds it
+    void givesItsSpaceToTheTable()
+    {
+        GuideTestWindow t(seasonFile);
+        t.guide->show();
+        auto* splitter = t.child<QSplitter>("guideSplitter");
+        int smallTable = 0;
+        for (const QSize& screen : {QSize(1024, 640), QSize(1600, 1000)}) {
+            const QSize size = screen - QSize(20, 40);
+            t.guide->resize(size);
+            t.guide->layout()->activate();
+            QCOMPARE(t.guide->size(), size);
+            QVERIFY(t.guide->minimumSizeHint().width() <= 1024 && t.guide->minimumSizeHint().height() <= 640);
+            for (int at = 0; at < t.guide->layout()->count(); ++at) {
+                QLayoutItem* row = t.guide->layout()->itemAt(at);
+                if (row->widget() == splitter)
+                    continue;
+                const int needed = row->hasHeightForWidth() ? row->heightForWidth(row->geometry().width()) : row->sizeHint().height();
+                QVERIFY2(row->geometry().height() <= needed, qPrintable(QString("row %1 at %2: %3 > %4")
+                    .arg(at).arg(size.width()).arg(row->geometry().height()).arg(needed)));
+            }
+            QVERIFY2(splitter->sizes().at(0) >= splitter->width() * 3 / 4,
+                     qPrintable(QString("%1 of %2").arg(splitter->sizes().at(0)).arg(splitter->width())));
+            if (smallTable == 0)
+                smallTable = t.table()->height();
+        }
+        QVERIFY2(t.table()->height() >= smallTable + 360, qPrintable(QString::number(t.table()->height() - smallTable)));
+
+        // a band shown takes its share; a place the user gives the splitter is kept for the next window
+        pick(t.child<QComboBox>("guideBand"), "31m");
+        QVERIFY(splitter->sizes().at(1) >= splitter->width() / 3);
+        QSplitterHandle* handle = splitter->handle(1);
+        QTest::mousePress(handle, Qt::LeftButton);
+        QTest::mouseMove(handle, handle->rect().center() - QPoint(150, 0));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, handle->rect().center() - QPoint(150, 0));
+        const QList<int> placed = splitter->sizes();
+        GuideTestWindow next(seasonFile);
+        next.guide->resize(t.guide->size());
+        next.guide->show();
+        QCOMPARE(next.child<QSplitter>("guideSplitter")->sizes(), placed);
     }
 };
 

@@ -128,6 +128,19 @@ private slots:
             << header + "\nnan;0000-0100;;ROU;N;E;Eu;k;1;;\n1e300;0000-0100;;ROU;H;E;Eu;k;1;;\n"
             << "2 skipped, 0 impossible\nline 2: skipped, unreadable frequency \"nan\"\n"
                "line 3: skipped, unreadable frequency \"1e300\"";
+        // the usual numbers are read directly, any other form as Qt reads it
+        QTest::newRow("kHz forms") << header + "\n 11700 ;0000-2400;;ROU;A;E;Eu;k;1;;\n5005.55;0000-2400;;ROU;B;E;Eu;k;1;;\n"
+                                               "1e4;0000-2400;;ROU;C;E;Eu;k;1;;\n0012345.000000000000001;0000-2400;;ROU;D;E;Eu;k;1;;\n"
+                                               "7.5.1;0000-2400;;ROU;E;E;Eu;k;1;;\n"
+                                   << "11700;0000-2400;;ROU;A;E;Eu;k;;\n5006;0000-2400;;ROU;B;E;Eu;k;;\n"
+                                      "10000;0000-2400;;ROU;C;E;Eu;k;;\n12345;0000-2400;;ROU;D;E;Eu;k;;\n"
+                                      "1 skipped, 0 impossible\nline 6: skipped, unreadable frequency \"7.5.1\"";
+        // Windows-1252's own letters in a long line and in the last bytes; fields past the eleventh
+        QTest::newRow("Windows-1252 letters, more fields")
+            << header + "\r\n9400;0000-2400;;ROU;Radio \x8a\x80 Romania International;E;Eu;k;1;;;more;\r\n"
+                        "9410;0000-2400;;ROU;R;E;Eu;\x9c;1;;"
+            << "9400;0000-2400;;ROU;Radio Š€ Romania International;E;Eu;k;;\n9410;0000-2400;;ROU;R;E;Eu;œ;;\n"
+               "0 skipped, 0 impossible\n";
         QTest::newRow("not a season file") << QByteArray("9400;0000-2400;;ROU;R;E;Eu;k;1;;\n")
                                            << "refused\n0 skipped, 0 impossible\n";
     }

@@ -21,6 +21,7 @@ const GuideKeyRow& rowOf(GuideKey key)
         {GuideKey::SeasonAutoUpdate, "seasonAutoUpdate", false},
         {GuideKey::SeasonLastCheck, "seasonLastCheck", QVariant()},
         {GuideKey::SeasonValidators, "seasonValidators", QString()},
+        {GuideKey::Splitter, "splitter", QByteArray()},
     };
     return rows[int(key)];
 }

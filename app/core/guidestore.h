@@ -13,6 +13,7 @@ enum class GuideKey {
     SeasonAutoUpdate,  // the daily check for a newer season file
     SeasonLastCheck,   // when that check last ran (UTC)
     SeasonValidators,  // a group: <season>/etag and <season>/lastModified of each kept copy
+    Splitter,          // where the guide window's splitter parts the table and the band map
 };
 
 // The key's name in the store, with the part below a group's name (a season's "b26/etag").

@@ -16,15 +16,32 @@ const double longestStepMetres = 100e3;
 
 } // namespace
 
-SitePath sitePath(const GeoPosition& listener, const GeoPosition& site)
+namespace {
+
+// what km, bearing and points need of the geodesic, and no more
+GeographicLib::GeodesicLine lineBetween(const GeoPosition& listener, const GeoPosition& site)
 {
-    const GeographicLib::GeodesicLine line = GeographicLib::Geodesic::WGS84().InverseLine(
-        listener.latitude, listener.longitude, site.latitude, site.longitude);
-    const double metres = line.Distance();
+    return GeographicLib::Geodesic::WGS84().InverseLine(
+        listener.latitude, listener.longitude, site.latitude, site.longitude,
+        GeographicLib::Geodesic::LATITUDE | GeographicLib::Geodesic::LONGITUDE | GeographicLib::Geodesic::DISTANCE_IN);
+}
+
+SitePath distanceOf(const GeographicLib::GeodesicLine& line)
+{
     SitePath path;
-    path.km = int(std::lround(metres / 1000));
+    path.km = int(std::lround(line.Distance() / 1000));
     // the azimuth runs from -180° to 180°
     path.bearing = int(std::lround(line.Azimuth() + 360)) % 360;
+    return path;
+}
+
+} // namespace
+
+SitePath sitePath(const GeoPosition& listener, const GeoPosition& site)
+{
+    const GeographicLib::GeodesicLine line = lineBetween(listener, site);
+    const double metres = line.Distance();
+    SitePath path = distanceOf(line);
     const int steps = std::max(1, int(std::ceil(metres / longestStepMetres)));
     path.points.reserve(size_t(steps) + 1);
     for (int step = 0; step <= steps; ++step) {
@@ -33,6 +50,11 @@ SitePath sitePath(const GeoPosition& listener, const GeoPosition& site)
         path.points.push_back(placeAngles(point));
     }
     return path;
+}
+
+SitePath siteDistance(const GeoPosition& listener, const GeoPosition& site)
+{
+    return distanceOf(lineBetween(listener, site));
 }
 
 PathLight pathLight(const SitePath& path, const SunMoment& sun)

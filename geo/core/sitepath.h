@@ -17,6 +17,8 @@ struct SitePath
 };
 
 SitePath sitePath(const GeoPosition& listener, const GeoPosition& site);
+// The same path's km and bearing only, without its points.
+SitePath siteDistance(const GeoPosition& listener, const GeoPosition& site);
 
 // Daylight on a path: day when the sun is above 0° at every point, night when it is below -6°
 // (civil twilight's end) at every point, mixed otherwise.

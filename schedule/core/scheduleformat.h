@@ -26,10 +26,19 @@ int splitScheduleLine(QStringView line, ScheduleFields& fields);
 
 // A schedule line of the first columns of the fields, each followed by ";", ending in LF.
 QString scheduleLine(const QStringList& fields, int columns);
+// The same line put at the end of text; field(column) gives each field's text.
+template <typename Field> void appendScheduleLine(QString& text, int columns, const Field& field)
+{
+    for (int column = 0; column < columns; ++column)
+        text.append(field(column)).append(QLatin1Char(';'));
+    text.append(QLatin1Char('\n'));
+}
 
 // A schedule row's key: its nine fields joined by ";", alike for a row of the table and for a
 // season record made a row, so that each finds the other.
 QString scheduleRowKey(const QStringList& fields);
+// The same key of nine fields given as views, without a list of their texts.
+QString scheduleRowKey(const ScheduleFields& fields);
 // The nine fields of a row of a view of the schedule (the table's model).
 QStringList scheduleRowFields(const QAbstractItemModel& schedule, int row);
 

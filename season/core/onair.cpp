@@ -5,6 +5,8 @@
 
 #include <QTime>
 
+#include <cmath>
+
 namespace {
 
 const int dayMinutes = 24 * 60;
@@ -117,20 +119,36 @@ QString statusText(const SeasonRecord& record, const QDateTime& utc)
     return parts.join(QStringLiteral(", "));
 }
 
+namespace {
+
+// scheduleRowKey(scheduleFields(record)), from views of the record's fields
+QString rowKeyOf(const SeasonRecord& record)
+{
+    const QString khz = roundedKhz(record.khz);
+    return scheduleRowKey(ScheduleFields{khz, record.field(TimeField), record.field(DaysField),
+                                         record.field(CountryField), record.field(StationField),
+                                         record.field(LanguageField), record.field(TargetField),
+                                         record.field(SiteField), record.times.days.mode});
+}
+
+} // namespace
+
 QSet<QString> inactiveOnlyLines(const QList<SeasonRecord>& records)
 {
+    // the whole kHz of roundedKhz, as a number
+    const auto wholeKhz = [](const SeasonRecord& record) { return qint64(std::floor(record.khz + 0.5)); };
     QSet<QString> lines;
-    QSet<QString> inactiveKhz;
+    QSet<qint64> inactiveKhz;
     for (const SeasonRecord& record : records) {
         if (record.inactive) {
-            lines.insert(scheduleRowKey(scheduleFields(record)));
-            inactiveKhz.insert(roundedKhz(record.khz));
+            lines.insert(rowKeyOf(record));
+            inactiveKhz.insert(wholeKhz(record));
         }
     }
     // only active records on an inactive one's frequency can share its line
     for (const SeasonRecord& record : records) {
-        if (!record.inactive && !lines.isEmpty() && inactiveKhz.contains(roundedKhz(record.khz)))
-            lines.remove(scheduleRowKey(scheduleFields(record)));
+        if (!record.inactive && !lines.isEmpty() && inactiveKhz.contains(wholeKhz(record)))
+            lines.remove(rowKeyOf(record));
     }
     return lines;
 }

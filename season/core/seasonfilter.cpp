@@ -48,7 +48,7 @@ bool matches(const SeasonRecord& record, const SeasonFilter& filter)
         return false;
     if (!filter.language.isEmpty() && !record.hasLanguage(filter.language))
         return false;
-    if (!filter.foldedFind.isEmpty() && !record.foldedStation.contains(filter.foldedFind))
+    if (!filter.foldedFind.isEmpty() && !record.foldedStation().contains(filter.foldedFind))
         return false;
     if (filter.withinKm > 0 && (record.km < 0 || record.km > filter.withinKm))
         return false;

@@ -3,9 +3,16 @@
 
 #include "schedule/core/scheduleformat.h"
 
-#include <QDate>
+#include <QtAlgorithms>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <iterator>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -13,6 +20,24 @@ const char* const dayNames[] = {"Mo", "Tu", "We", "Th", "Fr", "Sa", "Su"};
 const char* const monthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 const quint8 everyDay = 0x7f;
+
+// trimmed(), without a call where neither end is white space, as nearly always
+QStringView trimmedView(QStringView text)
+{
+    // printable ASCII at both ends, as nearly always, is no white space
+    const auto plain = [](QChar c) { return c.unicode() > 0x20 && c.unicode() < 0x7f; };
+    if (text.isEmpty() || (plain(text.front()) && plain(text.back())))
+        return text;
+    return text.trimmed();
+}
+
+int digitsValue(QStringView digits)
+{
+    int value = 0;
+    for (QChar c : digits)
+        value = value * 10 + (c.unicode() - '0');
+    return value;
+}
 
 bool isDigits(QStringView text)
 {
@@ -28,10 +53,17 @@ bool isDigits(QStringView text)
 // Minutes of the day from "HHMM"; -1 when unreadable. 2400 is allowed here, the caller decides.
 int minutesOf(QStringView hhmm)
 {
-    if (hhmm.size() != 4 || !isDigits(hhmm))
+    if (hhmm.size() != 4)
         return -1;
-    const int hours = hhmm.left(2).toInt();
-    const int minutes = hhmm.mid(2).toInt();
+    int digits[4];
+    for (int at = 0; at < 4; ++at) {
+        const char16_t c = hhmm[at].unicode();
+        if (c < '0' || c > '9')
+            return -1;
+        digits[at] = c - '0';
+    }
+    const int hours = digits[0] * 10 + digits[1];
+    const int minutes = digits[2] * 10 + digits[3];
     if (minutes > 59 || hours > 24 || (hours == 24 && minutes != 0))
         return -1;
     return hours * 60 + minutes;
@@ -39,8 +71,10 @@ int minutesOf(QStringView hhmm)
 
 int dayIndex(QStringView name)
 {
+    if (name.size() != 2)
+        return -1;
     for (int day = 0; day < 7; ++day) {
-        if (name == QLatin1String(dayNames[day]))
+        if (name.at(0) == QLatin1Char(dayNames[day][0]) && name.at(1) == QLatin1Char(dayNames[day][1]))
             return day;
     }
     return -1;
@@ -49,7 +83,9 @@ int dayIndex(QStringView name)
 // month * 100 + day when it is a day of some year (29 February included), else impossibleDate
 int validDate(int month, int day)
 {
-    return QDate(2000, month, day).isValid() ? month * 100 + day : impossibleDate;
+    // the days of each month in a leap year
+    static const int monthDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month >= 1 && month <= 12 && day >= 1 && day <= monthDays[month - 1] ? month * 100 + day : impossibleDate;
 }
 
 // "12Apr" as month * 100 + day, or -1 when the item is no date
@@ -62,7 +98,7 @@ int dateItem(QStringView item)
         return -1;
     for (int month = 0; month < 12; ++month) {
         if (item.right(3) == QLatin1String(monthNames[month])) {
-            const int date = validDate(month + 1, digits.toInt());
+            const int date = validDate(month + 1, digitsValue(digits));
             return date == impossibleDate ? -1 : date;
         }
     }
@@ -118,23 +154,152 @@ bool addDaysItem(QStringView item, DayRule& rule)
 QStringView withoutTag(QStringView text)
 {
     const qsizetype bracket = text.indexOf(QLatin1Char('['));
-    return (bracket < 0 ? text : text.left(bracket)).trimmed();
+    return trimmedView(bracket < 0 ? text : text.left(bracket));
 }
 
-// the spans of the first eleven fields; false when the line has fewer
-bool splitFields(const QString& line, FieldSpan* spans)
+const double powersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// The number of a kHz field. The usual forms, "11700" and "5005.5", are read here: a whole
+// number below 2^53 divided by an exact power of ten rounds as a full conversion does. Any
+// other form is left to QString's conversion.
+double khzOf(QStringView field, bool* readable)
 {
-    int from = 0;
-    for (int field = 0; field < seasonFieldCount; ++field) {
-        if (from > line.size())
-            return false;
-        qsizetype end = line.indexOf(QLatin1Char(';'), from);
-        if (end < 0)
-            end = line.size();
-        spans[field] = {from, int(end - from)};
-        from = int(end) + 1;
+    const QStringView text = trimmedView(field);
+    quint64 mantissa = 0;
+    int digits = 0;
+    int decimals = -1;
+    for (QChar c : text) {
+        if (c == QLatin1Char('.') && decimals < 0 && digits > 0) {
+            decimals = 0;
+            continue;
+        }
+        if (c < QLatin1Char('0') || c > QLatin1Char('9') || digits == 15)
+            return text.toDouble(readable);
+        mantissa = mantissa * 10 + quint64(c.unicode() - '0');
+        ++digits;
+        if (decimals >= 0)
+            ++decimals;
     }
-    return true;
+    if (digits == 0 || decimals == 0)
+        return text.toDouble(readable);
+    *readable = true;
+    return decimals > 0 ? double(mantissa) / powersOfTen[decimals] : double(mantissa);
+}
+
+// The case-folded station names, one a line, written into a text sized once: a name of plain
+// ASCII, as nearly all are, folds here.
+class FoldedNames
+{
+public:
+    explicit FoldedNames(qsizetype expected)
+        : names(expected, Qt::Uninitialized)
+    {
+    }
+
+    qsizetype size() const { return used; }
+
+    void append(QStringView station)
+    {
+        for (QChar c : station) {
+            if (c.unicode() >= 0x80) {
+                write(station.toString().toCaseFolded(), false);
+                return;
+            }
+        }
+        write(station, true);
+    }
+
+    QString take()
+    {
+        names.resize(used);
+        return std::move(names);
+    }
+
+private:
+    void write(QStringView name, bool ascii)
+    {
+        if (used + name.size() + 1 > names.size())
+            names.resize(std::max(2 * names.size(), used + name.size() + 1));
+        QChar* out = names.data() + used;
+        for (QChar c : name)
+            *out++ = ascii && c >= QLatin1Char('A') && c <= QLatin1Char('Z') ? QChar(c.unicode() + ('a' - 'A')) : c;
+        *out = QLatin1Char('\n');
+        used += name.size() + 1;
+    }
+
+    QString names;
+    qsizetype used = 0;
+};
+
+qsizetype lineCount(const QByteArray& bytes)
+{
+    qsizetype count = 0;
+    const char* const end = bytes.constData() + bytes.size();
+    for (const char* at = bytes.constData(); (at = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)))); ++at)
+        ++count;
+    return count;
+}
+
+// The first ";" or line feed from at on, or end; eight characters at a time where the
+// processor compares them so.
+const QChar* nextBreak(const QChar* at, const QChar* end)
+{
+#if defined(__SSE2__)
+    const __m128i semicolons = _mm_set1_epi16(';');
+    const __m128i lineFeeds = _mm_set1_epi16('\n');
+    for (; end - at >= 8; at += 8) {
+        const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        const int found = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(chars, semicolons), _mm_cmpeq_epi16(chars, lineFeeds)));
+        if (found != 0)
+            return at + qCountTrailingZeroBits(uint(found)) / 2;
+    }
+#endif
+    while (at < end && *at != QLatin1Char(';') && *at != QLatin1Char('\n'))
+        ++at;
+    return at;
+}
+
+// A line of the text and where its fields lie; fields is how many of the eleven it holds.
+struct SplitLine
+{
+    QStringView line;
+    int from = 0;
+    int number = 0;
+    int fields = 0;
+    FieldSpan spans[seasonFieldCount];
+};
+
+// Calls read(line) for each line of the text after the first, as scheduleLines splits them,
+// with the spans of its fields as splitting at each ";" finds them, the last running to the
+// end of the line: each character is looked at once.
+template<typename Reader>
+void forEachLineAfterFirst(QStringView text, qsizetype from, Reader read)
+{
+    const QChar* const begin = text.data();
+    const QChar* const end = begin + text.size();
+    SplitLine split;
+    split.number = 1;
+    for (const QChar* at = begin + from; at < end;) {
+        const QChar* const lineStart = at;
+        const QChar* fieldStart = at;
+        split.fields = 0;
+        for (at = nextBreak(at, end); at < end && *at != QLatin1Char('\n'); at = nextBreak(at + 1, end)) {
+            if (split.fields < seasonFieldCount) {
+                split.spans[split.fields++] = {int(fieldStart - begin), int(at - fieldStart)};
+                fieldStart = at + 1;
+            }
+        }
+        const QChar* lineEnd = at;
+        if (at < end && lineEnd > lineStart && lineEnd[-1] == QLatin1Char('\r'))
+            --lineEnd;
+        if (split.fields == seasonFieldCount - 1)
+            split.spans[split.fields++] = {int(fieldStart - begin), int(lineEnd - fieldStart)};
+        split.line = QStringView(lineStart, lineEnd);
+        split.from = int(lineStart - begin);
+        ++split.number;
+        read(split);
+        at = at < end ? at + 1 : end;
+    }
 }
 
 QString lineNote(int line, const QString& what)
@@ -146,7 +311,7 @@ QString lineNote(int line, const QString& what)
 
 bool parseTimeRange(QStringView text, AirTimes& times)
 {
-    const QStringView range = text.trimmed();
+    const QStringView range = trimmedView(text);
     if (range.size() != 9 || range.at(4) != QLatin1Char('-'))
         return false;
     const int start = minutesOf(range.left(4));
@@ -161,13 +326,18 @@ bool parseTimeRange(QStringView text, AirTimes& times)
 DayRule parseDays(QStringView text)
 {
     DayRule rule;
-    const QStringView days = text.trimmed();
+    const QStringView days = trimmedView(text);
     if (days.isEmpty()) {
         rule.weekdays = everyDay;
         return rule;
     }
+    // one item, as nearly always, needs no tokenizer
+    if (!days.contains(QLatin1Char(','))) {
+        rule.irregular = !addDaysItem(days, rule);
+        return rule;
+    }
     for (QStringView item : days.tokenize(QLatin1Char(','))) {
-        if (!addDaysItem(item.trimmed(), rule))
+        if (!addDaysItem(trimmedView(item), rule))
             rule.irregular = true;
     }
     return rule;
@@ -175,12 +345,15 @@ DayRule parseDays(QStringView text)
 
 int parseDayMonth(QStringView text)
 {
+    // most records give no date
+    if (text.isEmpty())
+        return noDate;
     const QStringView date = withoutTag(text);
     if (date.isEmpty())
         return noDate;
     if (date.size() != 4 || !isDigits(date))
         return impossibleDate;
-    return validDate(date.mid(2).toInt(), date.left(2).toInt());
+    return validDate(digitsValue(date.mid(2)), digitsValue(date.left(2)));
 }
 
 namespace {
@@ -191,16 +364,18 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
 {
     SeasonFile file;
     const QString text = decodeScheduleText(bytes);
-    const QList<QStringView> lines = scheduleLines(text);
-    if (lines.isEmpty() || !lines.first().startsWith(QLatin1String("kHz:")))
+    if (!text.startsWith(QLatin1String("kHz:")))
         return file;
     file.recognised = true;
-    file.records.reserve(lines.size());
-    for (int index = 1; index < lines.size(); ++index) {
-        const QStringView line = lines.at(index);
-        if (line.trimmed().isEmpty())
-            continue;
-        const int lineNumber = index + 1;
+    const qsizetype firstEnd = text.indexOf(QLatin1Char('\n'));
+    if (firstEnd < 0)
+        return file;
+    FoldedNames folded(text.size() / 3);
+    file.records.reserve(lineCount(bytes));
+    forEachLineAfterFirst(text, firstEnd + 1, [&](const SplitLine& split) {
+        if (trimmedView(split.line).isEmpty())
+            return;
+        const int lineNumber = split.number;
         // built in its place, and taken back when the line is skipped
         SeasonRecord& record = file.records.emplaceBack();
         const auto skip = [&](const QString& reason) {
@@ -208,36 +383,47 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
             file.warnings.append(lineNote(lineNumber, QStringLiteral("skipped, ") + reason));
             file.records.removeLast();
         };
-        record.line = line.toString();
-        if (!splitFields(record.line, record.spans)) {
+        const auto field = [&](SeasonField which) { return QStringView(text).mid(record.spans[which].from, record.spans[which].size); };
+        record.lineSpan = {split.from, int(split.line.size())};
+        if (split.fields < seasonFieldCount) {
             skip(QStringLiteral("fewer than eleven fields"));
-            continue;
+            return;
         }
+        std::copy(std::begin(split.spans), std::end(split.spans), std::begin(record.spans));
         bool readable = false;
-        record.khz = record.field(KhzField).trimmed().toDouble(&readable);
+        record.khz = khzOf(field(KhzField), &readable);
         // above any radio frequency a number is a typing error, and it would not round to whole kHz
         if (!readable || !(record.khz > 0 && record.khz <= highestKhz)) {
-            skip(QStringLiteral("unreadable frequency \"%1\"").arg(record.field(KhzField).toString()));
-            continue;
+            skip(QStringLiteral("unreadable frequency \"%1\"").arg(field(KhzField).toString()));
+            return;
         }
-        if (!parseTimeRange(record.field(TimeField), record.times)) {
-            skip(QStringLiteral("unreadable time \"%1\"").arg(record.field(TimeField).toString()));
-            continue;
+        if (!parseTimeRange(field(TimeField), record.times)) {
+            skip(QStringLiteral("unreadable time \"%1\"").arg(field(TimeField).toString()));
+            return;
         }
         const auto readDate = [&](SeasonField which) {
-            const int date = parseDayMonth(record.field(which));
+            const int date = parseDayMonth(field(which));
             if (date == impossibleDate) {
                 ++file.impossibleDates;
                 file.warnings.append(lineNote(lineNumber, QStringLiteral("impossible date \"%1\" applies no limit")
-                                                              .arg(record.field(which).toString())));
+                                                              .arg(field(which).toString())));
             }
             return date;
         };
-        record.times.days = parseDays(record.field(DaysField));
+        record.times.days = parseDays(field(DaysField));
         record.startDate = readDate(StartField);
         record.stopDate = readDate(StopField);
-        record.inactive = record.field(PersistenceField).trimmed() == QLatin1String("8");
-        record.foldedStation = record.field(StationField).toString().toCaseFolded();
+        record.inactive = trimmedView(field(PersistenceField)) == QLatin1String("8");
+        const int foldedFrom = int(folded.size());
+        // one name a line, so that a finder may search all of them at once
+        folded.append(field(StationField));
+        record.foldedSpan = {foldedFrom, int(folded.size()) - 1 - foldedFrom};
+    });
+    // shared once the last name is in
+    const QString names = folded.take();
+    for (SeasonRecord& record : file.records) {
+        record.text = text;
+        record.foldedStations = names;
     }
     return file;
 }

@@ -44,17 +44,26 @@ struct FieldSpan
 
 struct SeasonRecord
 {
-    QString line;              // the record as written; its fields are parts of it
+    // The whole decoded file, and the case-folded station names of all its records (each
+    // followed by a line feed, in file order), each shared by every record of the file: a
+    // record keeps only where its parts lie in them.
+    QString text;
+    QString foldedStations;
+    FieldSpan lineSpan;
     FieldSpan spans[seasonFieldCount];
+    FieldSpan foldedSpan;
     double khz = 0;
     AirTimes times;
     int startDate = noDate;
     int stopDate = noDate;
     bool inactive = false;     // persistence code 8: kept for reference, not broadcast
-    QString foldedStation;     // the station name case-folded once, for finding
     int km = -1;               // from the listener's location to the site; -1 where unknown
 
-    QStringView field(SeasonField which) const { return QStringView(line).mid(spans[which].from, spans[which].size); }
+    // the record as written
+    QStringView line() const { return QStringView(text).mid(lineSpan.from, lineSpan.size); }
+    QStringView field(SeasonField which) const { return QStringView(text).mid(spans[which].from, spans[which].size); }
+    // the station name case-folded once, for finding
+    QStringView foldedStation() const { return QStringView(foldedStations).mid(foldedSpan.from, foldedSpan.size); }
     // the comma-separated codes of the language field
     QList<QStringView> languages() const { return field(LanguageField).split(QLatin1Char(',')); }
     bool hasLanguage(QStringView code) const;

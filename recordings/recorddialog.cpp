@@ -84,7 +84,7 @@ RecordingEntry RecordDialog::plannedEntry() const
         entry.device = rigctl ? port : QLatin1String(gqrxAddress);
     } else {
         entry.device = ui->recordInput->currentData().toString();
-        entry.rig = rigctl ? port : receiver.hamlib ? QString() : udpTuning(udpLinkPort());
+        entry.rig = rigctl ? port : receiver.hamlib ? QStringLiteral("hamlib") : udpTuning(udpLinkPort());
     }
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (ui->recordEveryDay->isChecked()) {

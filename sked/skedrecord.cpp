@@ -90,7 +90,9 @@ void chooseReceiver(RecordingEntry* entry)
         entry->device = rigctl && !port.isEmpty() ? port : QLatin1String(gqrxAddress);
     else if (rigctl)
         entry->rig = port.isEmpty() ? QStringLiteral("localhost:4532") : port;
-    else if (receiver.value(QStringLiteral("link")).toString() != QLatin1String("hamlib"))
+    else if (receiver.value(QStringLiteral("link")).toString() == QLatin1String("hamlib"))
+        entry->rig = QStringLiteral("hamlib");
+    else
         entry->rig = udpTuning(datagramPort(SettingsStore(QStringLiteral("Ledra")).value(QStringLiteral("QSudprxport")).toString()));
 }
 

@@ -11,6 +11,8 @@
 namespace {
 
 const QLatin1String udpPrefix("udp:");
+// a rig that only Hamlib reaches, which ledra-sked does not link
+const QLatin1String hamlibRig("hamlib");
 
 // the Mode drop-down's code of a Hamlib mode name, "0" for AM; empty for none
 QString modeCode(const QString& modeName)
@@ -45,7 +47,9 @@ QString tuneForSound(const RecordingEntry& entry)
 {
     QString problem;
     QString note;
-    if (entry.rig.startsWith(udpPrefix)) {
+    if (entry.rig == hamlibRig) {
+        problem = QStringLiteral("the receiver link's Hamlib rig is tuned by Go only");
+    } else if (entry.rig.startsWith(udpPrefix)) {
         problem = sendDatagrams(entry, datagramPort(entry.rig.mid(udpPrefix.size())));
     } else if (!entry.rig.isEmpty()) {
         RigctlLine line(entry.rig);

@@ -4,7 +4,8 @@
 #include "recordings/core/recordingplan.h"
 
 // Where a sound-card recording tunes the rig, as the receiver link does it: "udp:58084" for the
-// UDP link's datagrams, a rigctl server's host:port, or empty for a rig left as it is.
+// UDP link's datagrams, a rigctl server's host:port, "hamlib" for a rig that only Hamlib
+// reaches (left untuned, and said so), or empty for a rig left as it is.
 QString udpTuning(quint16 port);
 
 // Tunes the rig of a sound-card recording as Go does: through its rigctl server, with the

@@ -7,11 +7,12 @@ cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev iproute2 util-linux mount
           pkg-config libhamlib-dev libhamlib-utils libgeographiclib-dev desktop-file-utils appstream mandoc
-          libxcb1-dev libqt6sql6-sqlite)
+          libxcb1-dev libqt6sql6-sqlite libsndfile1-dev libpulse-dev qt6-multimedia-dev)
 # what only the tests need: clang with libFuzzer, valgrind, gqrx with an audio server to start,
 # an X server to close real windows on, lighttpd to serve season files, and a session bus with a
 # notification server for the reminders
-test_tools=(clang-14 libclang-rt-14-dev valgrind gqrx-sdr pulseaudio xvfb lighttpd dbus-daemon dunst)
+test_tools=(clang-14 libclang-rt-14-dev valgrind gqrx-sdr pulseaudio pulseaudio-utils xvfb lighttpd dbus-daemon
+            dunst)
 # making and checking the package: dpkg-shlibdeps, file (used by CPack) and lintian
 package_tools=(dpkg-dev file lintian)
 

@@ -23,6 +23,7 @@ void MainWindow::showGuide()
     if (!guideWindow) {
         guideWindow = new GuideWindow(scheduleTable->view()->model(), rigLink, this);
         connect(guideWindow, &GuideWindow::tuneRequested, this, &MainWindow::tuneReceiver);
+        connect(guideWindow, &GuideWindow::recordRequested, this, &MainWindow::recordBroadcast);
         connect(guideWindow, &GuideWindow::rowsToAdd, this, [this](const QList<QStringList>& rows) {
             scheduleTable->appendRowsUndoable(rows, tr("Add to schedule"));
             setWindowModified(true);

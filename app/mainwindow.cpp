@@ -57,6 +57,7 @@ MainWindow::MainWindow(QWidget* parent)
     setUpGuide();
     setUpExport();
     setUpLog();
+    setUpRecordings();
 
     useToolTips = 1;
     sortOnSave = 0;

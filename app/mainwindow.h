@@ -15,7 +15,10 @@ class LogWindow;
 class ReminderClock;
 struct Reception;
 class QComboBox;
+class RecordingService;
+class RecordingsWindow;
 class RigLink;
+struct SeasonRecord;
 class ScheduleTable;
 class Ui_MainWindow;
 class tipTrapper;
@@ -142,6 +145,16 @@ private:
     void setUpGuide();
     void showGuide();
     GuideWindow* guideWindow = nullptr;
+
+    // --- recordings: the timer, the plan's window, Record... for a row or a broadcast
+    void setUpRecordings();
+    void showRecordings();
+    void recordSelectedRow();
+    void recordBroadcast(const SeasonRecord& record);
+    // asks when recordings are due within a day; true when the window may go
+    bool mayQuitWithRecordings();
+    RecordingService* recordingService = nullptr;
+    RecordingsWindow* recordingsWindow = nullptr;
 
     // --- bookmarks: the whole schedule as an SDR program's bookmarks
     void setUpExport();

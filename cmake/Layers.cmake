@@ -9,12 +9,12 @@ set(LEDRA_LAYERS
     "editing/core season/core"
     "geo/core download/core"
     "bandmap/core bookmarks/core log/core"
-    "sked/core bandmap/draw"
+    "sked/core bandmap/draw recordings/core"
     # the main window's subsystems: the table, the drop-downs, the receiver link, the edits
     "codetables radiolink schedule"
     "editing"
     # the features beside it, the programs on the command line, then the guide window
-    "geo download bandmap bookmarks sked log"
+    "geo download bandmap bookmarks sked log recordings"
     "guide"
     "app")
 

@@ -192,6 +192,7 @@ GuideWindow::GuideWindow(const QAbstractItemModel* schedule, RigLink* rig, QWidg
     connect(ui->guideOnAir, &QCheckBox::toggled, this, &GuideWindow::applyFilter);
     connect(ui->guideWithin, &QSpinBox::valueChanged, this, &GuideWindow::applyFilter);
     connect(ui->guideTune, &QPushButton::clicked, this, &GuideWindow::tune);
+    connect(ui->guideRecord, &QPushButton::clicked, this, &GuideWindow::record);
     connect(ui->guideAdd, &QPushButton::clicked, this, &GuideWindow::addToSchedule);
     connect(ui->guideExport, &QPushButton::clicked, this, &GuideWindow::exportRows);
     setUpHeard();

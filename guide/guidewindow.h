@@ -66,6 +66,8 @@ signals:
     void heardRequested(const QString& recordLine);
     // the Favourite button for the selected broadcast's station and frequency
     void favouriteToggled(const Favourite& favourite, bool starred);
+    // Record... for the selected broadcast
+    void recordRequested(const SeasonRecord& record);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -84,6 +86,8 @@ private:
     int selectedSourceRow();
     void tune();
     void tuneRow(int sourceRow);
+    // in guiderecord.cpp
+    void record();
     QSet<QString> scheduleLines() const;
     void addToSchedule();
     void exportRows();

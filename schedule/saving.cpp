@@ -120,7 +120,7 @@ void MainWindow::savePelkinFile(const QByteArray& bytes, QList<int>& order)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!mayClose()) {
+    if (!mayClose() || !mayQuitWithRecordings()) {
         event->ignore();
         return;
     }

@@ -11,6 +11,7 @@
 #include "sked/seasonupdate.h"
 #include "sked/skedlog.h"
 #include "sked/skedmap.h"
+#include "sked/skedrecord.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -197,7 +198,10 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     addOptions(parser);
     addMapOptions(parser);
-    if (!parser.parse(QCoreApplication::arguments())) {
+    addRecordOptions(parser);
+    QStringList arguments = QCoreApplication::arguments();
+    const bool runPlan = takeRunRecorder(&arguments);
+    if (!parser.parse(arguments)) {
         printError(parser.errorText());
         return refused;
     }
@@ -210,12 +214,18 @@ int main(int argc, char* argv[])
         return updateSeasonFile(parser);
     if (asksForLog(parser))
         return runLogCommand(parser);
+    if (runPlan)
+        return runRecorder();
+    if (parser.isSet(QStringLiteral("recordings")))
+        return printRecordings();
 
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         printError(QStringLiteral("one season file only, %1 given").arg(files.size()));
         return refused;
     }
+    if (parser.isSet(QStringLiteral("record")))
+        return addRecording(parser, files.isEmpty() ? keptSeasonFileToRead() : files.first());
     QString error;
     const std::optional<QDateTime> moment = momentOf(parser, error);
     const std::optional<SeasonFilter> filter = moment ? filterFrom(parser, *moment, error) : std::nullopt;

@@ -35,7 +35,7 @@ QString PulseRecorder::start(const RecordingEntry& entry, const QString& path, c
     this->path = path;
     this->from = from;
     *note = tuneForSound(entry);
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, sampleRate, channelCount};
+    const pa_sample_spec sampleFormat{PA_SAMPLE_S16LE, sampleRate, channelCount};
     const QByteArray device = entry.device.toUtf8();
     // the server's own fragments last seconds: a read would wait for each
     pa_buffer_attr buffering;
@@ -46,7 +46,7 @@ QString PulseRecorder::start(const RecordingEntry& entry, const QString& path, c
     buffering.fragsize = uint32_t(readFrames * channelCount * sizeof(qint16));
     int error = 0;
     pa_simple* stream = pa_simple_new(nullptr, "Ledra", PA_STREAM_RECORD, device.isEmpty() ? nullptr : device.constData(),
-                                      "timer recording", &spec, nullptr, &buffering, &error);
+                                      "timer recording", &sampleFormat, nullptr, &buffering, &error);
     if (!stream)
         return QStringLiteral("the sound card cannot be read: ") + QString::fromUtf8(pa_strerror(error));
     const QString problem = writer.open(path, sampleRate, channelCount);

@@ -12,6 +12,7 @@
 #include "log/logwindow.h"
 #include "radiolink/core/rigtuning.h"
 #include "radiolink/riglink.h"
+#include "schedule/onairdelegate.h"
 #include "schedule/scheduletable.h"
 #include "ui_mainwindow.h"
 
@@ -38,16 +39,19 @@ SeasonRecord recordOfLine(const QString& line)
     return parseSeasonFile("kHz:\n" + line.toUtf8() + '\n').records.value(0);
 }
 
-// the season file the guide showed last, or the newest one kept
-QList<SeasonRecord> reminderRecords()
+QList<SeasonRecord> recordsOfFile(const QString& path)
 {
-    QString path = guideValue(GuideKey::LastFile).toString();
-    if (path.isEmpty() || !QFile::exists(path))
-        path = newestKeptSeasonFile();
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return {};
     return parseSeasonFile(file.readAll()).records;
+}
+
+// the season file the guide showed last, or the newest one kept
+QList<SeasonRecord> reminderRecords()
+{
+    const QString path = guideValue(GuideKey::LastFile).toString();
+    return recordsOfFile(path.isEmpty() || !QFile::exists(path) ? newestKeptSeasonFile() : path);
 }
 
 } // namespace
@@ -82,7 +86,11 @@ void MainWindow::setUpLog()
                                     && receptionLogWindow()->receptionLog().isFavourite(
                                         fields.value(4), fields.value(0).toDouble()));
     });
-    if (QFile::exists(ReceptionLog::defaultPath()) && ReminderClock::remindOn(receptionLogWindow()->receptionLog()))
+    if (!QFile::exists(ReceptionLog::defaultPath()))
+        return;
+    receptionLogWindow();
+    showFavouritesInTable();
+    if (ReminderClock::remindOn(receptionLogWindow()->receptionLog()))
         startReminders();
 }
 
@@ -92,6 +100,7 @@ LogWindow* MainWindow::receptionLogWindow()
         return logWindow;
     logWindow = new LogWindow(this);
     connect(logWindow, &LogWindow::logChanged, this, &MainWindow::showLogMarksInGuide);
+    connect(logWindow, &LogWindow::logChanged, this, &MainWindow::showFavouritesInTable);
     connect(logWindow, &LogWindow::remindChanged, this, [this](bool on) {
         if (on)
             startReminders();
@@ -113,20 +122,25 @@ void MainWindow::startReminders()
     reminders->start();
 }
 
-// the dialog opens at once; when the Hamlib link is set, the receiver's frequency comes into it
-// as the rig answers
+// the dialog opens at once; when the Hamlib link is set, the receiver's frequency and mode come
+// into it as the rig answers, the mode by the schedule's name where one matches
 void MainWindow::enterHeard(const Reception& known)
 {
     QPointer<LogEntryDialog> dialog = receptionLogWindow()->enterHeard(known);
     if (!rigLink->hamlibActive())
         return;
     auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = connect(rigLink, &RigLink::frequencyRead, this, [dialog, connection](double hz) {
-        if (dialog)
-            dialog->setReceiverKhz(hz / 1000);
-        disconnect(*connection);
-    });
-    rigLink->readFrequency();
+    *connection = connect(rigLink, &RigLink::receiverRead, this,
+                          [dialog, connection](double hz, const QString& rigMode) {
+                              disconnect(*connection);
+                              if (!dialog)
+                                  return;
+                              dialog->setReceiverKhz(hz / 1000);
+                              const QString code = modeCodeOfRigMode(rigMode);
+                              if (!rigMode.isEmpty())
+                                  dialog->setReceiverMode(code.isEmpty() ? rigMode : hamlibModeName(code));
+                          });
+    rigLink->readReceiver();
 }
 
 void MainWindow::heardSelectedRow()
@@ -151,6 +165,7 @@ void MainWindow::starSelectedRow(bool starred)
     ReceptionLog& log = receptionLogWindow()->receptionLog();
     if (!log.setFavourite({fields.value(4), fields.value(0).toDouble()}, starred))
         statusBar()->showMessage(log.problem(), 10000);
+    showFavouritesInTable();
     showLogMarksInGuide();
 }
 
@@ -162,9 +177,25 @@ void MainWindow::showLogMarksInGuide()
     guideWindow->showFavourites(logWindow->receptionLog().favourites());
 }
 
-// the guide's Heard it opens the entry dialog, its star marks a favourite, and its marks follow the log
+void MainWindow::showFavouritesInTable()
+{
+    if (!logWindow)
+        return;
+    QSet<QString> keys;
+    for (const Favourite& favourite : logWindow->receptionLog().favourites())
+        keys.insert(OnAirDelegate::favouriteKey(favourite.station, favourite.khz));
+    static_cast<OnAirDelegate*>(ui->thetable->itemDelegate())->setFavouriteKeys(std::move(keys));
+    ui->thetable->viewport()->update();
+}
+
+// the guide's Heard it opens the entry dialog, its star marks a favourite, and its marks follow
+// the log; the reminders follow the file it shows
 void MainWindow::connectGuideToLog()
 {
+    connect(guideWindow, &GuideWindow::fileShown, this, [this](const QString& path) {
+        if (reminders)
+            reminders->setRecords(recordsOfFile(path));
+    });
     connect(guideWindow, &GuideWindow::heardRequested, this, [this](const QString& line) {
         enterHeard(receptionOf(recordOfLine(line), QDateTime::currentDateTimeUtc(), storedLocationText()));
     });
@@ -172,6 +203,7 @@ void MainWindow::connectGuideToLog()
         ReceptionLog& log = receptionLogWindow()->receptionLog();
         if (!log.setFavourite(favourite, starred))
             statusBar()->showMessage(log.problem(), 10000);
+        showFavouritesInTable();
         showLogMarksInGuide();
     });
     if (QFile::exists(ReceptionLog::defaultPath()))

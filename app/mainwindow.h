@@ -167,6 +167,8 @@ private:
     void starSelectedRow(bool starred);
     void connectGuideToLog();
     void showLogMarksInGuide();
+    // the favourites' star on the table's rows
+    void showFavouritesInTable();
     void startReminders();
     LogWindow* logWindow = nullptr;
     ReminderClock* reminders = nullptr;

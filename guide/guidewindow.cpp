@@ -265,6 +265,7 @@ bool GuideWindow::openFile(const QString& path)
     ui->guideTable->resizeColumnsToContents();
     updater->fileShown();
     setGuideValue(GuideKey::LastFile, QFileInfo(path).absoluteFilePath());
+    emit fileShown(path);
     return true;
 }
 

@@ -62,6 +62,8 @@ signals:
     void rowsToAdd(const QList<QStringList>& rows);
     // the schedule lines (nine fields joined by ";") that stand for inactive records only
     void inactiveLinesChanged(const QSet<QString>& lines);
+    // a season file was opened and is shown now
+    void fileShown(const QString& path);
     // Heard it for the selected broadcast: its season-file line
     void heardRequested(const QString& recordLine);
     // the Favourite button for the selected broadcast's station and frequency

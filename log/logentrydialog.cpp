@@ -69,6 +69,11 @@ void LogEntryDialog::setReceiverKhz(double khz)
     ui->khzEdit->setText(QString::number(khz, 'g', 10));
 }
 
+void LogEntryDialog::setReceiverMode(const QString& modeName)
+{
+    ui->modeEdit->setCurrentText(modeName);
+}
+
 // OK needs a station, a frequency and a SINPO that is a code or none
 void LogEntryDialog::showSignalReport()
 {

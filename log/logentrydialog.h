@@ -21,6 +21,7 @@ public:
     Reception reception() const;
     // the receiver's frequency, read as the dialog opened
     void setReceiverKhz(double khz);
+    void setReceiverMode(const QString& modeName);
 
     Ui_LogEntryDialog* ui;
 

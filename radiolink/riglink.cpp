@@ -26,6 +26,7 @@ RigLink::RigLink(QObject* parent)
         readPending = false;
         emit frequencyReadFailed(error);
     });
+    connect(worker, &RigWorker::receiverRead, this, &RigLink::receiverRead);
     connect(worker, &RigWorker::readDropped, this, [this] { readPending = false; });
     rigThread.setObjectName(QStringLiteral("rig"));
     rigThread.start();
@@ -78,4 +79,9 @@ void RigLink::readFrequency()
         return;
     readPending = true;
     QMetaObject::invokeMethod(worker, [worker = worker] { worker->readFrequency(); });
+}
+
+void RigLink::readReceiver()
+{
+    QMetaObject::invokeMethod(worker, [worker = worker] { worker->readReceiver(); });
 }

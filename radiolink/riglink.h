@@ -36,6 +36,9 @@ public slots:
     // while an earlier read is unanswered, so that a slow rig polled once a second does not
     // pile up reads
     void readFrequency();
+    // answers receiverRead with the frequency and Hamlib's mode name (empty when the rig would
+    // not tell it), or nothing when the rig does not answer or a tune came first
+    void readReceiver();
 
 signals:
     void linkChanged(bool hamlib);
@@ -43,6 +46,7 @@ signals:
     void tuneFailed(const QString& error);
     void frequencyRead(double hz);
     void frequencyReadFailed(const QString& error);
+    void receiverRead(double hz, const QString& modeName);
     void tested(const QString& result);
 
 private:

@@ -68,6 +68,21 @@ void RigWorker::readFrequency()
         emit frequencyReadFailed(result.error);
 }
 
+void RigWorker::readReceiver()
+{
+    if (tunesWaiting > 0)
+        return;
+    const CallLimit limit{QDeadlineTimer(rigCallLimitMs), [this] { return tunesWaiting > 0; }};
+    bool reopened = false;
+    double hz = 0;
+    if (!call([&] { return rig->readFrequency(&hz, limit); }, limit, &reopened).done())
+        return;
+    QString mode;
+    if (!call([&] { return rig->readMode(&mode, limit); }, limit, &reopened).done())
+        mode.clear();
+    emit receiverRead(hz, mode);
+}
+
 void RigWorker::test(const ReceiverSettings& testSettings)
 {
     // only one rig is open at a time: the test may well use the same port

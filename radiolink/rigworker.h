@@ -27,6 +27,9 @@ public:
     // both back; reports by the deadline
     void tune(double hz, const QString& modeName, const QDeadlineTimer& deadline);
     void readFrequency();
+    // the frequency, then the mode (empty when the rig would not tell it); nothing when a tune
+    // came first
+    void readReceiver();
     // opens the given rig on its own, reads its frequency and mode, and closes it again
     void test(const ReceiverSettings& settings);
 
@@ -35,6 +38,7 @@ signals:
     void tuneFailed(const QString& error);
     void frequencyRead(double hz);
     void frequencyReadFailed(const QString& error);
+    void receiverRead(double hz, const QString& modeName);
     // a read given up for a tune: no answer comes
     void readDropped();
     void tested(const QString& result);

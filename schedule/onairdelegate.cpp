@@ -13,6 +13,8 @@ namespace {
 // the schedule's time and days columns
 const int timeColumn = 1;
 const int daysColumn = 2;
+const int khzColumn = 0;
+const int stationColumn = 4;
 
 bool rowOnAir(const QModelIndex& index, const QDateTime& utc)
 {
@@ -36,6 +38,24 @@ bool OnAirDelegate::rowBold(const QModelIndex& index, const QDateTime& utc) cons
     return !inactiveLines.contains(scheduleRowKey(scheduleRowFields(*index.model(), index.row())));
 }
 
+void OnAirDelegate::setFavouriteKeys(QSet<QString> keys)
+{
+    favouriteKeys = std::move(keys);
+}
+
+QString OnAirDelegate::favouriteKey(const QString& station, double khz)
+{
+    return station + QLatin1Char('\n') + QString::number(khz, 'f', 3);
+}
+
+bool OnAirDelegate::rowStarred(const QModelIndex& index) const
+{
+    if (favouriteKeys.isEmpty())
+        return false;
+    return favouriteKeys.contains(favouriteKey(index.sibling(index.row(), stationColumn).data().toString(),
+                                               index.sibling(index.row(), khzColumn).data().toDouble()));
+}
+
 // A cell is a text and nothing else, so it is drawn as the style would draw it without asking
 // the item for each of its roles: painting a screenful of cells is most of a keystroke's time.
 void OnAirDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
@@ -53,7 +73,10 @@ void OnAirDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const QStyle* style = view ? view->style() : QApplication::style();
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
     const QRect textArea = option.rect.adjusted(margin, 0, -margin, 0);
-    const QString text = metrics.elidedText(index.data(Qt::DisplayRole).toString(), option.textElideMode, textArea.width());
+    QString shown = index.data(Qt::DisplayRole).toString();
+    if (index.column() == stationColumn && rowStarred(index))
+        shown.prepend(QStringLiteral("★ "));
+    const QString text = metrics.elidedText(shown, option.textElideMode, textArea.width());
     painter->save();
     painter->setFont(font);
     painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));

@@ -8,7 +8,8 @@
 
 // Paints the schedule rows whose broadcast is on the air now in bold. It decides per painted
 // row, from that row's time and days cells, so loading and sorting a long table cost nothing.
-// Rows that the guide's season file knows only as inactive records stay plain.
+// Rows that the guide's season file knows only as inactive records stay plain. A favourite
+// station's row shows a star before its station.
 class OnAirDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -20,6 +21,10 @@ public:
     void setInactiveLines(QSet<QString> lines);
     // True when the row is on the air at the UTC moment and is no inactive line.
     bool rowBold(const QModelIndex& index, const QDateTime& utc) const;
+    // the favourites, each as favouriteKey gives it
+    void setFavouriteKeys(QSet<QString> keys);
+    static QString favouriteKey(const QString& station, double khz);
+    bool rowStarred(const QModelIndex& index) const;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     // as wide as the bold text, so a row that goes on the air keeps its texts whole
@@ -27,4 +32,5 @@ public:
 
 private:
     QSet<QString> inactiveLines;
+    QSet<QString> favouriteKeys;
 };

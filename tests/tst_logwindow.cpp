@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "log/core/receptionlog.h"
+#include "log/core/reminderclock.h"
 #include "log/logentrydialog.h"
 #include "log/logwindow.h"
 #include "tests/support/datagramcollector.h"
 #include "tests/support/rigctld.h"
 #include "tests/support/testenv.h"
+#include "schedule/onairdelegate.h"
 #include "tests/support/testwindow.h"
 #include "ui_logentrydialog.h"
 #include "ui_logwindow.h"
@@ -13,6 +15,7 @@
 #include <QDialogButtonBox>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTest>
 
 namespace {
@@ -104,13 +107,15 @@ private slots:
         QCOMPARE(test.answerer.shown(), QStringList());
     }
 
-    // with the Hamlib link the receiver's frequency comes into the open dialog as the rig answers
+    // with the Hamlib link the receiver's frequency and mode come into the open dialog as the rig
+    // answers
     void heardWithTheRig()
     {
         LEDRA_REQUIRE_PRIVATE_NETWORK();
         ledraTest::Rigctld rigctld;
         LEDRA_START_RIGCTLD(rigctld);
         ledraTest::rigctl(rigctld.port, {"F", "9612000"});
+        ledraTest::rigctl(rigctld.port, {"M", "USB", "0"});
         ledraTest::TestWindow test({ledraTest::fields(romania)});
         test.answerer.onDialog([](QDialog*) {});
         ledraTest::useHamlib(test.window, ledraTest::address(rigctld.port));
@@ -119,7 +124,45 @@ private slots:
         QPointer<LogEntryDialog> dialog = openDialog(&test.window);
         QVERIFY(dialog);
         QTRY_COMPARE(dialog->ui->khzEdit->text(), QString("9612"));
+        QCOMPARE(dialog->ui->modeEdit->currentText(), QString("USB"));
         QCOMPARE(dialog->ui->stationEdit->text(), QString("Radio Romania Int."));
+    }
+
+    // Edit > Favourite station stars the row of that station on that frequency, and only that one
+    void starOnTheTable()
+    {
+        ledraTest::TestWindow test({ledraTest::fields(romania), ledraTest::fields("9610;1300-1400;;ROU;Other;E;ME;;;")});
+        QTableWidget* table = test.window.findChild<QTableWidget*>("thetable");
+        auto* delegate = static_cast<OnAirDelegate*>(table->itemDelegate());
+        table->setCurrentCell(0, 4);
+        QVERIFY(!delegate->rowStarred(table->model()->index(0, 4)));
+        action(&test.window, "actionFavourite")->trigger();
+        QVERIFY(ReceptionLog().isFavourite("Radio Romania Int.", 9610));
+        QVERIFY(delegate->rowStarred(table->model()->index(0, 4)));
+        QVERIFY(!delegate->rowStarred(table->model()->index(1, 4)));
+        action(&test.window, "actionFavourite")->trigger();
+        QVERIFY(!delegate->rowStarred(table->model()->index(0, 4)));
+    }
+
+    // the reminders take the records of the season file the guide opens
+    void remindersFollowTheGuide()
+    {
+        {
+            ReceptionLog log;
+            QVERIFY(log.setSetting(remindKey, "1"));
+            QVERIFY(log.setFavourite({"Second", 7300}, true));
+        }
+        ledraTest::GuideTestWindow test("kHz:75;\n" + romania.toUtf8() + ";\n");
+        const ReminderClock* clock = test.window.findChild<ReminderClock*>();
+        QVERIFY(clock);
+        const QDateTime from(QDate(2025, 6, 16), QTime(11, 54), Qt::UTC);
+        QCOMPARE(clock->due(from, from.addSecs(60)).size(), 0);
+        const QString second = ledraTest::homeFolder() + "/second.csv";
+        ledraTest::writeFile(second, "kHz:75;\n7300;1200-1300;;D;Second;E;Eu;;;;\n");
+        QVERIFY(test.guide->openFile(second));
+        const QList<DueReminder> due = clock->due(from, from.addSecs(60));
+        QCOMPARE(due.size(), 1);
+        QCOMPARE(due.first().start, QDateTime(QDate(2025, 6, 16), QTime(12, 0), Qt::UTC));
     }
 
     // Heard it in the guide: the dialog filled from the record, and once logged the broadcast is

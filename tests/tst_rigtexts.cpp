@@ -39,6 +39,23 @@ private slots:
         QTEST(report.failure, "failure");
     }
 
+    void modeCodes_data()
+    {
+        QTest::addColumn<QString>("rigMode");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("Hamlib's name") << "USB" << "3";
+        QTest::newRow("the last code") << "RTTYR" << "9";
+        QTest::newRow("gqrx's synchronous AM") << "AM_SYNC" << "1";
+        QTest::newRow("gqrx's stereo FM") << "WFM_ST" << "7";
+        QTest::newRow("no code of its own") << "PKTUSB" << "";
+        QTest::newRow("nothing told") << "" << "";
+    }
+    void modeCodes()
+    {
+        QFETCH(QString, rigMode);
+        QTEST(modeCodeOfRigMode(rigMode), "code");
+    }
+
     void commandLines_data()
     {
         QTest::addColumn<QByteArray>("line");

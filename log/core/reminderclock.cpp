@@ -49,14 +49,19 @@ void ReminderClock::tick()
     timer->start(60 * 1000 - intoMinute);
 }
 
-void ReminderClock::check(const QDateTime& from, const QDateTime& until)
+QList<DueReminder> ReminderClock::due(const QDateTime& from, const QDateTime& until) const
 {
     if (!log->isOpen() || !remindOn(*log))
-        return;
+        return {};
     const QList<Favourite> favourites = log->favourites();
     if (favourites.isEmpty())
-        return;
-    for (const DueReminder& reminder : dueReminders(records, favourites, from, until, leadMinutes(*log))) {
+        return {};
+    return dueReminders(records, favourites, from, until, leadMinutes(*log));
+}
+
+void ReminderClock::check(const QDateTime& from, const QDateTime& until)
+{
+    for (const DueReminder& reminder : due(from, until)) {
         const SeasonRecord& record = records.at(reminder.record);
         reminded.insert(record.line().toString(), record);
         notifier->notify(record.line().toString(), reminderSummary(record, reminder.start), reminderBody(record, reminder), true);

@@ -27,7 +27,10 @@ public:
     void setRecords(const QList<SeasonRecord>& records);
     // starts the minute timer, checking from now on
     void start();
-    // notifies of the reminders due after from and no later than until
+    // the reminders due after from and no later than until, when "Remind me" is on; record
+    // counts in the records set
+    QList<DueReminder> due(const QDateTime& from, const QDateTime& until) const;
+    // notifies of them
     void check(const QDateTime& from, const QDateTime& until);
 
     static const int defaultLeadMinutes = 5;

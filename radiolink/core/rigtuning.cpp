@@ -1,22 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "radiolink/core/rigtuning.h"
 
+#include <QHash>
 #include <QStringList>
 
 #include <cmath>
 
-QString hamlibModeName(const QString& modeCode)
+namespace {
+
+// in the order of the Mode drop-down's codes 0 to 9
+const QStringList& modeNames()
 {
-    // in the order of the Mode drop-down's codes 0 to 9
     static const QStringList names{
         QStringLiteral("AM"),  QStringLiteral("SAM"), QStringLiteral("FM"),   QStringLiteral("USB"),
         QStringLiteral("LSB"), QStringLiteral("CW"),  QStringLiteral("CWR"),  QStringLiteral("WFM"),
         QStringLiteral("RTTY"), QStringLiteral("RTTYR")};
+    return names;
+}
+
+} // namespace
+
+QString hamlibModeName(const QString& modeCode)
+{
+    const QStringList& names = modeNames();
     bool ok = false;
     const int code = modeCode.toInt(&ok);
     if (!ok || modeCode.size() != 1 || code < 0 || code >= names.size())
         return QString();
     return names.at(code);
+}
+
+QString modeCodeOfRigMode(const QString& rigModeName)
+{
+    // gqrx's names of synchronous AM and stereo FM, and Hamlib's of synchronous AM
+    static const QHash<QString, QString> otherNames{{QStringLiteral("AM_SYNC"), QStringLiteral("1")},
+                                                    {QStringLiteral("AMS"), QStringLiteral("1")},
+                                                    {QStringLiteral("WFM_ST"), QStringLiteral("7")},
+                                                    {QStringLiteral("WFM_ST_OIRT"), QStringLiteral("7")}};
+    const QString name = rigModeName.trimmed().toUpper();
+    const int code = modeNames().indexOf(name);
+    return code >= 0 ? QString::number(code) : otherNames.value(name);
 }
 
 QString khzText(double hz)

@@ -7,6 +7,9 @@
 
 // Hamlib's name of a schedule row's Mode code ("0" AM ... "9" RTTYR); empty for an unknown code.
 QString hamlibModeName(const QString& modeCode);
+// The Mode code of a mode as a receiver names it ("USB" gives "3", gqrx's "AM_SYNC" "1"); empty
+// when no code matches.
+QString modeCodeOfRigMode(const QString& rigModeName);
 
 // A frequency in Hz as kHz text without trailing zeros: 9420000 gives "9420", 7500 gives "7.5".
 QString khzText(double hz);

@@ -2,6 +2,7 @@
 #include "log/core/logfiles.h"
 
 #include "geo/core/geoposition.h"
+#include "radiolink/core/rigtuning.h"
 #include "season/core/codenames.h"
 
 #include <QHash>
@@ -60,12 +61,7 @@ QString modeReadBack(const QString& mode, const QString& submode)
 
 QString mhzText(double khz)
 {
-    QString text = QString::number(khz / 1000, 'f', 6);
-    while (text.endsWith(QLatin1Char('0')))
-        text.chop(1);
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text;
+    return decimalText(khz / 1000, 6);
 }
 
 double khzFromMhz(const QString& text, bool* read)

@@ -42,14 +42,19 @@ QString modeCodeOfRigMode(const QString& rigModeName)
     return code >= 0 ? QString::number(code) : otherNames.value(name);
 }
 
-QString khzText(double hz)
+QString decimalText(double value, int decimals)
 {
-    QString text = QString::number(hz / 1000, 'f', 3);
-    while (text.endsWith(QLatin1Char('0')))
+    QString text = QString::number(value, 'f', decimals);
+    while (text.contains(QLatin1Char('.')) && text.endsWith(QLatin1Char('0')))
         text.chop(1);
     if (text.endsWith(QLatin1Char('.')))
         text.chop(1);
     return text;
+}
+
+QString khzText(double hz)
+{
+    return decimalText(hz / 1000, 3);
 }
 
 QString refusedModeText(const QString& modeName)

@@ -11,6 +11,8 @@ QString hamlibModeName(const QString& modeCode);
 // when no code matches.
 QString modeCodeOfRigMode(const QString& rigModeName);
 
+// The value with the decimals, then without trailing zeros: (9.42, 6) gives "9.42".
+QString decimalText(double value, int decimals);
 // A frequency in Hz as kHz text without trailing zeros: 9420000 gives "9420", 7500 gives "7.5".
 QString khzText(double hz);
 

@@ -3,6 +3,7 @@
 
 #include "app/core/settingsstore.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QThread>
 #include <QVariant>
 
 #include <atomic>
@@ -174,10 +176,19 @@ bool ReceptionLog::openFile()
                     QStringLiteral("it was written by a newer Ledra (schema version %1; this one knows up to %2); "
                                    "it is left as it is").arg(found).arg(schemaVersion));
     QSqlQuery wal(db);
-    if (!wal.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !wal.next()
-        || wal.value(0).toString().compare(QStringLiteral("wal"), Qt::CaseInsensitive) != 0)
-        return fail(QStringLiteral("Cannot open the reception log"),
-                    QStringLiteral("it cannot be put in WAL mode (%1)").arg(wal.lastError().text()));
+    // SQLite does not wait on its busy timeout for this switch: another process that opens a
+    // new log at the same moment makes it fail at once, so it is tried again within that time
+    QDeadlineTimer patience(busyTimeoutMs);
+    for (;;) {
+        if (wal.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && wal.next()
+            && wal.value(0).toString().compare(QStringLiteral("wal"), Qt::CaseInsensitive) == 0)
+            break;
+        if (patience.hasExpired())
+            return fail(QStringLiteral("Cannot open the reception log"),
+                        QStringLiteral("it cannot be put in WAL mode (%1)").arg(wal.lastError().text()));
+        wal.finish();
+        QThread::msleep(20);
+    }
     wal.finish();
     return migrate();
 }

@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 
 #include "schedule/scheduletable.h"
+#include "schedule/stylepictures.h"
 #include "schedule/undocommands.h"
 #include "ui_mainwindow.h"
 
@@ -52,6 +53,8 @@ void MainWindow::undoOrRedo(bool undo)
 
 void MainWindow::setUpKeyboard()
 {
+    // Del refills the boxes, which repaints the frame around them
+    StylePictures::useFor({ui->groupBox_4});
     for (QLineEdit* box : {ui->leFreq, ui->leTime, ui->leLabel})
         connect(box, &QLineEdit::returnPressed, ui->additem, &QPushButton::click);
 

@@ -68,7 +68,6 @@ void OnAirDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
     QFont font = option.font;
     font.setBold(rowBold(index, QDateTime::currentDateTimeUtc()));
-    const QFontMetrics metrics(font);
     const QWidget* view = option.widget;
     const QStyle* style = view ? view->style() : QApplication::style();
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
@@ -76,11 +75,16 @@ void OnAirDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     QString shown = index.data(Qt::DisplayRole).toString();
     if (index.column() == stationColumn && rowStarred(index))
         shown.prepend(QStringLiteral("★ "));
-    const QString text = metrics.elidedText(shown, option.textElideMode, textArea.width());
+    CellTexts& texts = font.bold() ? boldTexts : plainTexts;
+    const QStaticText* text = &texts.laidOut(shown, font);
+    if (text->size().width() > textArea.width())
+        text = &texts.laidOut(QFontMetrics(font).elidedText(shown, option.textElideMode, textArea.width()), font);
+    const QPointF topLeft(textArea.left(), textArea.top() + (textArea.height() - texts.lineHeight()) / 2);
     painter->save();
     painter->setFont(font);
     painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    painter->drawText(textArea, int(Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine), text);
+    painter->setClipRect(textArea, Qt::IntersectClip);
+    painter->drawStaticText(topLeft, *text);
     painter->restore();
     if (option.state.testFlag(QStyle::State_HasFocus)) {
         QStyleOptionFocusRect focus;

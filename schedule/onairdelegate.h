@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "schedule/celltexts.h"
+
 #include <QDateTime>
 #include <QSet>
 #include <QString>
@@ -33,4 +35,7 @@ public:
 private:
     QSet<QString> inactiveLines;
     QSet<QString> favouriteKeys;
+    // paint() is const to the view, the layouts it keeps are not part of what it shows
+    mutable CellTexts plainTexts;
+    mutable CellTexts boldTexts;
 };

@@ -4,11 +4,13 @@
 #include "schedule/core/frequencyreadings.h"
 #include "schedule/core/scheduleformat.h"
 #include "schedule/frequencycolumn.h"
+#include "schedule/stylepictures.h"
 #include "schedule/tableitem.h"
 #include "schedule/undocommands.h"
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QUndoStack>
@@ -92,6 +94,7 @@ ScheduleTable::ScheduleTable(QTableWidget* table)
     , steps(new QUndoStack(this))
 {
     table->setVerticalHeader(new RowNumberHeader(table));
+    StylePictures::useFor({table->horizontalScrollBar(), table->verticalScrollBar()});
 }
 
 int ScheduleTable::rowCount() const

@@ -82,6 +82,8 @@ void DeleteRowCommand::forward()
     for (int column = 0; column < table->columnCount(); ++column)
         items.append(table->takeItem(row, column));
     table->removeRow(row);
+    // laid out now rather than on the view's next turn, which would paint the table a second time
+    table->doItemsLayout();
 }
 
 void DeleteRowCommand::backward()

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+#include <QProxyStyle>
+
+// Draws scroll bars and group box frames from pictures kept while they look the same. A scroll
+// area lays out and repaints both its scroll bars whenever one's range changes, which is every
+// Add and Del, and a box refilled by Del repaints the group box frame behind it; drawing their
+// gradients and stretched frames cost more than the table's rows.
+class StylePictures : public QProxyStyle
+{
+public:
+    // the widgets drawn this way, in the application's style; the first one owns the style
+    static void useFor(const QList<QWidget*>& widgets);
+    // drawing as the given style does, which it owns
+    using QProxyStyle::QProxyStyle;
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override;
+
+private:
+    template<typename Draw>
+    void drawPicture(const QList<qint64>& looks, const QRect& rect, QPainter* painter, Draw draw) const;
+};

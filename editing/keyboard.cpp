@@ -53,8 +53,8 @@ void MainWindow::undoOrRedo(bool undo)
 
 void MainWindow::setUpKeyboard()
 {
-    // Del refills the boxes, which repaints the frame around them
-    StylePictures::useFor({ui->groupBox_4});
+    // Del refills the boxes, which repaints them and the frame around them
+    StylePictures::useFor({ui->groupBox_4, ui->leFreq, ui->leTime, ui->leLabel});
     for (QLineEdit* box : {ui->leFreq, ui->leTime, ui->leLabel})
         connect(box, &QLineEdit::returnPressed, ui->additem, &QPushButton::click);
 

@@ -71,7 +71,7 @@ void StylePictures::drawPrimitive(PrimitiveElement element, const QStyleOption* 
                                   const QWidget* widget) const
 {
     const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
-    if (element != PE_FrameGroupBox || !frame || frame->rect.isEmpty()) {
+    if ((element != PE_FrameGroupBox && element != PE_PanelLineEdit) || !frame || frame->rect.isEmpty()) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }

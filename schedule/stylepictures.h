@@ -4,10 +4,10 @@
 #include <QList>
 #include <QProxyStyle>
 
-// Draws scroll bars and group box frames from pictures kept while they look the same. A scroll
-// area lays out and repaints both its scroll bars whenever one's range changes, which is every
-// Add and Del, and a box refilled by Del repaints the group box frame behind it; drawing their
-// gradients and stretched frames cost more than the table's rows.
+// Draws scroll bars, group box frames and line edit panels from pictures kept while they look the
+// same. A scroll area lays out and repaints both its scroll bars whenever one's range changes,
+// which is every Add and Del, and Del refills the entry boxes, which repaints them and the group
+// box frame behind them; drawing their gradients and rounded frames cost more than the table's rows.
 class StylePictures : public QProxyStyle
 {
 public:

@@ -62,7 +62,7 @@ QString timeRange(bool onAir)
 
 } // namespace
 
-// Scroll bars and group box frames drawn from kept pictures, and cells drawn from kept layouts,
+// Scroll bars, group box frames and line edit panels drawn from kept pictures, and cells drawn from kept layouts,
 // look exactly as the style and QPainter::drawText would draw them, whatever was drawn before.
 class TestTablePainting : public QObject
 {
@@ -161,32 +161,44 @@ private slots:
         }
     }
 
-    void groupBoxFrameAsStyleDraws_data()
+    void frameAsStyleDraws_data()
     {
+        QTest::addColumn<int>("element");
         QTest::addColumn<QSize>("size");
-        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<int>("state");
 
-        QTest::newRow("wide") << QSize(300, 200) << true;
-        QTest::newRow("narrow") << QSize(120, 200) << true;
-        QTest::newRow("narrow, disabled") << QSize(120, 200) << false;
-        QTest::newRow("wide again") << QSize(300, 200) << true;
+        const int groupBox = QStyle::PE_FrameGroupBox;
+        const int lineEdit = QStyle::PE_PanelLineEdit;
+        const int enabled = QStyle::State_Enabled;
+        const int focused = enabled | QStyle::State_HasFocus;
+        QTest::newRow("group box") << groupBox << QSize(300, 200) << enabled;
+        QTest::newRow("narrower group box") << groupBox << QSize(120, 200) << enabled;
+        QTest::newRow("group box, disabled") << groupBox << QSize(120, 200) << int(QStyle::State_None);
+        QTest::newRow("line edit of the group box's size") << lineEdit << QSize(120, 200) << enabled;
+        QTest::newRow("line edit") << lineEdit << QSize(120, 24) << enabled;
+        QTest::newRow("line edit with the focus") << lineEdit << QSize(120, 24) << focused;
+        QTest::newRow("line edit, disabled") << lineEdit << QSize(120, 24) << int(QStyle::State_None);
+        QTest::newRow("wider line edit") << lineEdit << QSize(200, 24) << enabled;
+        QTest::newRow("first group box again") << groupBox << QSize(300, 200) << enabled;
     }
 
-    void groupBoxFrameAsStyleDraws()
+    void frameAsStyleDraws()
     {
+        QFETCH(int, element);
         QFETCH(QSize, size);
-        QFETCH(bool, enabled);
+        QFETCH(int, state);
 
         QStyleOptionFrame option;
         option.initFrom(&owner);
         option.rect = QRect(QPoint(), size);
-        option.state.setFlag(QStyle::State_Enabled, enabled);
+        option.state = QStyle::State(state);
         option.lineWidth = 1;
+        const auto primitive = QStyle::PrimitiveElement(element);
         const QImage expected = drawn(size, [&](QPainter* painter) {
-            QApplication::style()->drawPrimitive(QStyle::PE_FrameGroupBox, &option, painter, &owner);
+            QApplication::style()->drawPrimitive(primitive, &option, painter, &owner);
         });
         const QImage image = drawn(size, [&](QPainter* painter) {
-            owner.style()->drawPrimitive(QStyle::PE_FrameGroupBox, &option, painter, &owner);
+            owner.style()->drawPrimitive(primitive, &option, painter, &owner);
         });
         QCOMPARE(image, expected);
     }

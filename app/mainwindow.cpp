@@ -3,6 +3,7 @@
 
 #include "app/tiptrapper.h"
 #include "schedule/scheduletable.h"
+#include "schedule/stylepictures.h"
 #include "ui_mainwindow.h"
 
 #include <QCoreApplication>
@@ -42,6 +43,8 @@ MainWindow::MainWindow(QWidget* parent)
 
     ui->setupUi(this);
     scheduleTable = new ScheduleTable(ui->thetable);
+    // Del refills the entry boxes, which repaints them and the frame around them
+    StylePictures::useFor({ui->groupBox_4, ui->leFreq, ui->leTime, ui->leLabel});
     setUpUndo();
     setUpKeyboard();
     ui->thetable->setHorizontalHeaderLabels({tr("Frequency"), tr("Time"), tr("-"), tr("From"),

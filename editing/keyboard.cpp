@@ -2,7 +2,6 @@
 #include "app/mainwindow.h"
 
 #include "schedule/scheduletable.h"
-#include "schedule/stylepictures.h"
 #include "schedule/undocommands.h"
 #include "ui_mainwindow.h"
 
@@ -53,8 +52,6 @@ void MainWindow::undoOrRedo(bool undo)
 
 void MainWindow::setUpKeyboard()
 {
-    // Del refills the boxes, which repaints them and the frame around them
-    StylePictures::useFor({ui->groupBox_4, ui->leFreq, ui->leTime, ui->leLabel});
     for (QLineEdit* box : {ui->leFreq, ui->leTime, ui->leLabel})
         connect(box, &QLineEdit::returnPressed, ui->additem, &QPushButton::click);
 

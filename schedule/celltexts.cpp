@@ -12,7 +12,7 @@ const qsizetype keptTexts = 4096;
 
 const QStaticText& CellTexts::laidOut(const QString& text, const QFont& textFont)
 {
-    if (textFont != font || fontLineHeight == 0 || texts.size() >= keptTexts) {
+    if (texts.isEmpty() || textFont != font || texts.size() >= keptTexts) {
         texts.clear();
         font = textFont;
         fontLineHeight = QFontMetricsF(font).height();

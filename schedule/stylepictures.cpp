@@ -54,7 +54,8 @@ void StylePictures::drawComplexControl(ComplexControl control, const QStyleOptio
         return;
     }
     // the slider's place in pixels rather than its value, so that a range grown by a row that
-    // leaves the slider where it was gives the same picture; the arrows look disabled at either end
+    // leaves the slider where it was gives the same picture; some styles show the arrows
+    // disabled at either end
     const QRect slider = subControlRect(CC_ScrollBar, bar, SC_ScrollBarSlider, widget);
     QList<qint64> looks = commonLooks(*bar, painter->device()->devicePixelRatio());
     looks << int(control) << int(bar->orientation) << slider.x() << slider.y() << slider.width() << slider.height()

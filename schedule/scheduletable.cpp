@@ -48,41 +48,65 @@ private:
     QList<int> longestLengths = QList<int>(orvaneColumns, -1);
 };
 
-// The table's row numbers. Qt's header measures up to 200 of its numbers each time the row
-// count changes, which was much of an Add or a Del; their width changes only with their count
-// of digits, so the measure is kept until then, or until the font or the style changes.
-class RowNumberHeader : public QHeaderView
+// A header that keeps Qt's measure of its size. Qt measures up to 200 of its labels whenever the
+// table's rows change, which was much of an Add or a Del; the row numbers' width changes only
+// with their count of digits, the column labels' size only with the labels, and both with the
+// font or the style.
+class KeptSizeHeader : public QHeaderView
 {
 public:
-    explicit RowNumberHeader(QWidget* parent)
-        : QHeaderView(Qt::Vertical, parent)
+    KeptSizeHeader(Qt::Orientation orientation, QWidget* parent)
+        : QHeaderView(orientation, parent)
     {
         // as QTableView makes its own
         setSectionsClickable(true);
         setHighlightSections(true);
     }
 
+    void setModel(QAbstractItemModel* model) override
+    {
+        disconnect(labelsChanged);
+        QHeaderView::setModel(model);
+        measured = QSize();
+        if (model) {
+            labelsChanged = connect(model, &QAbstractItemModel::headerDataChanged, this,
+                                    [this](Qt::Orientation changed) {
+                                        if (changed == orientation())
+                                            measured = QSize();
+                                    });
+        }
+    }
+
     QSize sizeHint() const override
     {
-        const int digits = int(QString::number(count()).size());
-        if (!measured.isValid() || digits != measuredDigits) {
+        // no rows measure nothing, unlike one row to nine
+        const int key = orientation() == Qt::Horizontal || count() == 0 ? count()
+                                                                         : int(QString::number(count()).size());
+        if (!measured.isValid() || key != measuredKey) {
             measured = QHeaderView::sizeHint();
-            measuredDigits = digits;
+            measuredKey = key;
         }
         return measured;
     }
 
 protected:
+    // Qt's header keeps its own measure over a change of its font or style, until its rows
+    // change; it is told the labels changed, after it has laid itself out in the new font
     bool event(QEvent* event) override
     {
-        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        const bool handled = QHeaderView::event(event);
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
             measured = QSize();
-        return QHeaderView::event(event);
+            if (count() > 0)
+                headerDataChanged(orientation(), 0, count() - 1);
+        }
+        return handled;
     }
 
 private:
+    QMetaObject::Connection labelsChanged;
     mutable QSize measured;
-    mutable int measuredDigits = 0;
+    mutable int measuredKey = 0;
 };
 
 } // namespace
@@ -93,7 +117,8 @@ ScheduleTable::ScheduleTable(QTableWidget* table)
     , frequencyColumn(new FrequencyColumn(table))
     , steps(new QUndoStack(this))
 {
-    table->setVerticalHeader(new RowNumberHeader(table));
+    table->setHorizontalHeader(new KeptSizeHeader(Qt::Horizontal, table));
+    table->setVerticalHeader(new KeptSizeHeader(Qt::Vertical, table));
     StylePictures::useFor({table->horizontalScrollBar(), table->verticalScrollBar()});
 }
 

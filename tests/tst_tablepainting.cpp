@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schedule/onairdelegate.h"
+#include "schedule/scheduletable.h"
 #include "schedule/stylepictures.h"
 #include "tests/support/testenv.h"
 
+#include <QHeaderView>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <QStyleOption>
+#include <QTableWidget>
 
 namespace {
 
@@ -32,6 +35,15 @@ public:
             painter->fillRect(subControlRect(control, bar, SC_ScrollBarSubLine, widget), Qt::darkGray);
         if (bar->sliderValue == bar->maximum)
             painter->fillRect(subControlRect(control, bar, SC_ScrollBarAddLine, widget), Qt::darkGray);
+    }
+};
+
+class WideHeaderMarginStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        return metric == PM_HeaderMargin ? 12 : QProxyStyle::pixelMetric(metric, option, widget);
     }
 };
 
@@ -63,7 +75,8 @@ QString timeRange(bool onAir)
 } // namespace
 
 // Scroll bars, group box frames and line edit panels drawn from kept pictures, and cells drawn from kept layouts,
-// look exactly as the style and QPainter::drawText would draw them, whatever was drawn before.
+// look exactly as the style and QPainter::drawText would draw them, whatever was drawn before; the schedule's
+// headers, which keep their measures, measure what Qt's own headers would.
 class TestTablePainting : public QObject
 {
     Q_OBJECT
@@ -74,12 +87,53 @@ class TestTablePainting : public QObject
     StylePictures endArrowPictures{new EndArrowsStyle};
     OnAirDelegate delegate;
     QStandardItemModel model{1, 9};
+    QTableWidget table{0, 9};
+    ScheduleTable schedule{&table};
+    WideHeaderMarginStyle wideMargins;
 
 private slots:
     void initTestCase()
     {
         StylePictures::useFor({&owner, &pictured});
         QVERIFY(owner.style() != QApplication::style());
+    }
+
+    // the rows change one table in order, so each meets the measures the rows before it kept
+    void headerSizeAsQtMeasures_data()
+    {
+        QTest::addColumn<QString>("change");
+        for (const char* change : {"9 rows", "10 rows", "100 rows", "99 rows", "long column label",
+                                   "two-line column label", "two-line row label", "larger font", "wider margins"})
+            QTest::newRow(change) << QString(change);
+    }
+
+    void headerSizeAsQtMeasures()
+    {
+        QFETCH(QString, change);
+        QHeaderView* headers[] = {table.horizontalHeader(), table.verticalHeader()};
+        for (const QHeaderView* header : headers)
+            header->sizeHint();
+        if (change.endsWith(" rows"))
+            table.setRowCount(change.section(' ', 0, 0).toInt());
+        else if (change == "long column label")
+            table.setHorizontalHeaderItem(4, new QTableWidgetItem("Orvane / Pelkin Label, with a longer name"));
+        else if (change == "two-line column label")
+            table.setHorizontalHeaderItem(7, new QTableWidgetItem("Tx\nSite"));
+        else if (change == "two-line row label")
+            table.setVerticalHeaderItem(50, new QTableWidgetItem("51\nfifty-one"));
+        else if (change == "larger font")
+            table.setFont(QFont(table.font().family(), 20));
+        else if (change == "wider margins")
+            for (QHeaderView* header : headers)
+                header->setStyle(&wideMargins);
+
+        for (const QHeaderView* header : headers) {
+            QHeaderView fresh(header->orientation());
+            fresh.setModel(table.model());
+            fresh.setFont(header->font());
+            fresh.setStyle(header->style());
+            QCOMPARE(header->sizeHint(), fresh.sizeHint());
+        }
     }
 
     // the rows run in order against one style, so each meets the pictures the rows before it kept

@@ -390,6 +390,11 @@ void measure(const Schedule& schedule, QList<Result>& results)
     add(QStringLiteral("Del one row (floor: removeRow)"),
         medians(editRuns, [ui, size] { ui->thetable->selectRow(size / 2); },
                 [ui] { ui->deleteitem->click(); }, [&bare, size] { bare.table->removeRow(size / 2); }));
+    // what the removal costs a QTableWidget of this size before anything is painted
+    bare.window.hide();
+    add(QStringLiteral("Del one row (floor: removeRow, nothing painted)"),
+        medians(editRuns, [ui, size] { ui->thetable->selectRow(size / 2); },
+                [ui] { ui->deleteitem->click(); }, [&bare, size] { bare.table->removeRow(size / 2); }));
     delete window;
 
     add(QStringLiteral("resident memory after load, MB (floor: bare fill)"),

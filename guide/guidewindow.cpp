@@ -27,15 +27,11 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <functional>
 #include <utility>
-#include <vector>
 
 namespace {
 
 const int shownWarnings = 40;
-// how far from the receiver's frequency Follow receiver still shows a broadcast
-const double followKhz = 5;
 
 // the band map's share of the width, while it shows a band and while it shows none
 const double mapShareWithBand = 0.4;
@@ -44,88 +40,6 @@ const double mapShareWithoutBand = 0.2;
 void notice(const QString& text)
 {
     QMessageBox::information(nullptr, QStringLiteral("Notice"), text);
-}
-
-// The distinct codes of a column. A code of up to three characters, as nearly all are, is
-// told apart as one number, kept in a table of its own: a few hundred codes met a hundred
-// thousand times cost a multiplication and a compare or two each.
-class CodeSet
-{
-public:
-    void insert(QStringView code)
-    {
-        if (code.size() > 3) {
-            longer.insert(code);
-            return;
-        }
-        quint64 key = quint64(code.size()) << 48;
-        for (int at = 0; at < code.size(); ++at)
-            key |= quint64(code[at].unicode()) << (16 * at);
-        size_t slot = slotOf(key);
-        while (keys[slot] != noKey && keys[slot] != key)
-            slot = (slot + 1) & (keys.size() - 1);
-        if (keys[slot] == key)
-            return;
-        keys[slot] = key;
-        views[slot] = code;
-        if (++held * 2 > keys.size())
-            grow();
-    }
-
-    QSet<QStringView> codes() const
-    {
-        QSet<QStringView> all = longer;
-        for (size_t slot = 0; slot < keys.size(); ++slot) {
-            if (keys[slot] != noKey)
-                all.insert(views[slot]);
-        }
-        return all;
-    }
-
-private:
-    // a key holds its length in the bits above the characters, so no key is all ones
-    static constexpr quint64 noKey = ~quint64(0);
-
-    size_t slotOf(quint64 key) const { return size_t((key * 0x9E3779B97F4A7C15ull) >> 32) & (keys.size() - 1); }
-
-    void grow()
-    {
-        const std::vector<quint64> oldKeys = std::exchange(keys, std::vector<quint64>(keys.size() * 2, noKey));
-        const std::vector<QStringView> oldViews = std::exchange(views, std::vector<QStringView>(keys.size()));
-        for (size_t slot = 0; slot < oldKeys.size(); ++slot) {
-            if (oldKeys[slot] == noKey)
-                continue;
-            size_t to = slotOf(oldKeys[slot]);
-            while (keys[to] != noKey)
-                to = (to + 1) & (keys.size() - 1);
-            keys[to] = oldKeys[slot];
-            views[to] = oldViews[slot];
-        }
-    }
-
-    std::vector<quint64> keys = std::vector<quint64>(256, noKey);
-    std::vector<QStringView> views = std::vector<QStringView>(256);
-    size_t held = 0;
-    QSet<QStringView> longer;
-};
-
-// fills a filter box with an "all" item and then code and name of each code, in code order
-void fillBox(QComboBox* box, const QString& all, const QSet<QStringView>& codes,
-             const std::function<QString(const QString&)>& nameOf)
-{
-    QStringList sorted;
-    for (QStringView code : codes) {
-        if (!code.isEmpty())
-            sorted.append(code.toString());
-    }
-    std::sort(sorted.begin(), sorted.end());
-    const QSignalBlocker quiet(box);
-    box->clear();
-    box->addItem(all, QString());
-    for (const QString& code : sorted) {
-        const QString name = nameOf(code);
-        box->addItem(name.isEmpty() ? code : code + QStringLiteral("  ") + name, code);
-    }
 }
 
 QString fileReport(const QString& path, const SeasonFile& season)
@@ -363,74 +277,6 @@ void GuideWindow::pickFile()
                                                       tr("Season schedules (*.csv *.CSV);;All files (*)"));
     if (!path.isEmpty())
         openFile(path);
-}
-
-void GuideWindow::fillFilterBoxes()
-{
-    const CodeNames& names = model->names();
-    CodeSet languages;
-    CodeSet targets;
-    CodeSet countries;
-    QSet<QString> bandsHeld;
-    double bandLow = 1;
-    double bandHigh = 0;
-    for (const SeasonRecord& record : model->records()) {
-        const QStringView codes = record.field(LanguageField);
-        qsizetype from = 0;
-        for (qsizetype at = 0; at <= codes.size(); ++at) {
-            if (at == codes.size() || codes[at] == QLatin1Char(',')) {
-                languages.insert(codes.mid(from, at - from));
-                from = at + 1;
-            }
-        }
-        targets.insert(record.field(TargetField));
-        countries.insert(record.field(CountryField));
-        // the band of the record before, as long as the frequencies stay within it
-        if (record.khz < bandLow || record.khz > bandHigh) {
-            const QString band = bandOf(record.khz);
-            bandsHeld.insert(band);
-            KhzRange range{record.khz, record.khz};
-            bandNamed(band, range);
-            bandLow = range.low;
-            bandHigh = range.high;
-        }
-    }
-    {
-        const QSignalBlocker quiet(ui->guideBand);
-        ui->guideBand->clear();
-        ui->guideBand->addItem(tr("All bands"), QString());
-        for (const Band& band : bands()) {
-            if (bandsHeld.contains(band.name))
-                ui->guideBand->addItem(band.name, band.name);
-        }
-    }
-    fillBox(ui->guideLanguage, tr("All languages"), languages.codes(), [&names](const QString& code) { return names.language(code); });
-    fillBox(ui->guideTarget, tr("All targets"), targets.codes(), [&names](const QString& code) { return names.target(code); });
-    fillBox(ui->guideCountry, tr("All countries"), countries.codes(), [&names](const QString& code) { return names.country(code); });
-}
-
-void GuideWindow::applyFilter()
-{
-    SeasonFilter filter;
-    filter.foldedFind = ui->guideFind->text().toCaseFolded();
-    KhzRange range;
-    if (bandNamed(ui->guideBand->currentData().toString(), range))
-        filter.ranges.append(range);
-    filter.language = ui->guideLanguage->currentData().toString();
-    filter.target = ui->guideTarget->currentData().toString();
-    filter.country = ui->guideCountry->currentData().toString();
-    filter.atMoment = ui->guideOnAir->isChecked();
-    filter.withinKm = model->hasLocation() ? ui->guideWithin->value() : 0;
-    filter.moment = airMoment(moment);
-    const double receiverKhz = follower->khz();
-    if (follower->active() && receiverKhz >= 0) {
-        filter.ranges.append({receiverKhz - followKhz, receiverKhz + followKhz});
-        filter.atMoment = true;
-        filtered->setFilter(filter, receiverKhz);
-    } else {
-        filtered->setFilter(filter);
-    }
-    showCount();
 }
 
 void GuideWindow::showCount()

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <numeric>
 
 namespace {
@@ -41,55 +40,10 @@ bool sameApartFromFind(const SeasonFilter& first, const SeasonFilter& second)
            && first.target == second.target && first.country == second.country && first.withinKm == second.withinKm;
 }
 
-// The text to find in the names' UTF-8. A text with a lone surrogate is in no name; it is
-// searched as a line feed, which no name holds either.
-QByteArray utf8ToFind(const QString& foldedFind)
-{
-    return foldedFind.isValidUtf16() ? foldedFind.toUtf8() : QByteArray("\n");
-}
-
-// Where the bytes of a non-empty text first stand in [at, end), or null: its first byte found
-// by memchr, many bytes at a time, and the rest compared there. Short names, and a search that
-// starts again after each hit, make this quicker than memmem, which studies the text each call.
-const char* findBytes(const char* at, const char* end, const QByteArray& text)
-{
-    const size_t rest = size_t(text.size()) - 1;
-    while (size_t(end - at) > rest) {
-        at = static_cast<const char*>(std::memchr(at, text.front(), size_t(end - at) - rest));
-        if (!at)
-            return nullptr;
-        if (std::memcmp(at + 1, text.constData() + 1, rest) == 0)
-            return at;
-        ++at;
-    }
-    return nullptr;
-}
-
 bool asksNothing(const SeasonFilter& filter)
 {
     return !filter.atMoment && filter.ranges.isEmpty() && filter.language.isEmpty() && filter.target.isEmpty()
            && filter.country.isEmpty() && filter.foldedFind.isEmpty() && filter.withinKm <= 0;
-}
-
-// The folded station names of the records, one a line. The records of one file share that
-// text already, in file order; other records have it put together.
-QString foldedNames(const QList<SeasonRecord>& records)
-{
-    bool shared = !records.isEmpty() && records.first().foldedSpan.from == 0;
-    int next = 0;
-    for (const SeasonRecord& record : records) {
-        if (!shared)
-            break;
-        shared = record.foldedStations.constData() == records.first().foldedStations.constData()
-                 && record.foldedSpan.from == next;
-        next = record.foldedSpan.from + record.foldedSpan.size + 1;
-    }
-    if (shared && next == records.first().foldedStations.size())
-        return records.first().foldedStations;
-    QString names;
-    for (const SeasonRecord& record : records)
-        names.append(record.foldedStation()).append(QLatin1Char('\n'));
-    return names;
 }
 
 PathField pathFieldOf(int column)
@@ -257,15 +211,9 @@ void GuideFilterModel::setFilter(const SeasonFilter& filter, double nearestKhz)
 void GuideFilterModel::sourceReset()
 {
     const QList<SeasonRecord>& records = guide->records();
-    stations.clear();
-    stationStart.clear();
-    stationStart.reserve(size_t(records.size()) + 1);
-    stations = foldedNames(records).toUtf8();
-    const char* const begin = stations.constData();
-    const char* const end = begin + stations.size();
-    stationStart.push_back(0);
-    for (const char* at = begin; (at = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)))); ++at)
-        stationStart.push_back(at + 1 - begin);
+    // the old names are let go first, so that the heap need not hold both
+    names = StationNames();
+    names = StationNames(foldedNames(records));
     order.resize(size_t(records.size()));
     std::iota(order.begin(), order.end(), 0);
     if (sortColumn >= 0)
@@ -274,41 +222,13 @@ void GuideFilterModel::sourceReset()
         refilter();
 }
 
-bool GuideFilterModel::stationHolds(int row, const QByteArray& foldedFind) const
-{
-    const qsizetype from = stationStart[size_t(row)];
-    const char* const name = stations.constData() + from;
-    return findBytes(name, name + (stationStart[size_t(row) + 1] - 1 - from), foldedFind) != nullptr;
-}
-
-// One search through all names at once; after a hit the search goes on at the next row's name.
-std::vector<char> GuideFilterModel::rowsFinding(const QByteArray& foldedFind) const
-{
-    std::vector<char> found(order.size(), 0);
-    // no name holds a line feed, and the search must not find one between two names
-    if (foldedFind.contains('\n'))
-        return found;
-    const char* const begin = stations.constData();
-    const char* const end = begin + stations.size();
-    size_t row = 0;
-    for (const char* at = begin; at < end;) {
-        at = findBytes(at, end, foldedFind);
-        if (!at)
-            break;
-        while (stationStart[row + 1] <= at - begin)
-            ++row;
-        found[row] = 1;
-        at = begin + stationStart[row + 1];
-    }
-    return found;
-}
-
 void GuideFilterModel::refilter()
 {
     const QList<SeasonRecord>& records = guide->records();
     SeasonFilter others = current;
     others.foldedFind.clear();
-    const std::vector<char> found = current.foldedFind.isEmpty() ? std::vector<char>() : rowsFinding(utf8ToFind(current.foldedFind));
+    const std::vector<char> found = current.foldedFind.isEmpty() ? std::vector<char>()
+                                                                  : names.namesHolding(names.find(current.foldedFind));
     beginResetModel();
     const std::vector<int> before = std::move(shown);
     shown.clear();
@@ -331,11 +251,8 @@ void GuideFilterModel::narrow()
 {
     beginResetModel();
     const std::vector<int> before = shown;
-    const QByteArray find = utf8ToFind(current.foldedFind);
-    // no name holds a line feed
-    if (find.contains('\n'))
-        shown.clear();
-    shown.erase(std::remove_if(shown.begin(), shown.end(), [this, &find](int row) { return !stationHolds(row, find); }),
+    const StationNames::Find find = names.find(current.foldedFind);
+    shown.erase(std::remove_if(shown.begin(), shown.end(), [this, &find](int row) { return !names.holds(row, find); }),
                 shown.end());
     placeShown(before);
     endResetModel();

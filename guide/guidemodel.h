@@ -6,6 +6,7 @@
 #include "season/core/codenames.h"
 #include "season/core/seasonfilter.h"
 #include "season/core/seasonrecord.h"
+#include "season/core/stationnames.h"
 
 #include <QAbstractProxyModel>
 #include <QAbstractTableModel>
@@ -104,18 +105,13 @@ private:
     void sourceReset();
     void refilter();
     void narrow();
-    std::vector<char> rowsFinding(const QByteArray& foldedFind) const;
-    bool stationHolds(int row, const QByteArray& foldedFind) const;
     void placeShown(const std::vector<int>& before);
 
     GuideModel* guide;
     SeasonFilter current;
     // shown holds what current picks of the records as they are now; a change in the source clears it
     bool shownCurrent = false;
-    // the case-folded station names of all source rows in UTF-8, each followed by a line feed,
-    // and where each begins: a text found in UTF-8 is the same text found in UTF-16
-    QByteArray stations;
-    std::vector<qsizetype> stationStart;
+    StationNames names; // of all source rows
     double nearest = -1;
     int sortColumn = -1;
     Qt::SortOrder sortOrder = Qt::AscendingOrder;

@@ -3,6 +3,7 @@
 #include "season/core/onair.h"
 #include "season/core/seasonfilter.h"
 #include "season/core/seasonrecord.h"
+#include "season/core/stationnames.h"
 
 #include <QTest>
 
@@ -217,6 +218,39 @@ private slots:
     {
         QFETCH(double, khz);
         QTEST(bandOf(khz), "band");
+    }
+
+    // memchr looks for the text's byte rarest in the names, wherever it stands in the text
+    void stationNamesFind_data()
+    {
+        QTest::addColumn<QString>("names");
+        QTest::addColumn<QString>("find");
+        QTest::addColumn<QString>("holding"); // a digit a name
+        QTest::newRow("first name, at the start") << "radio romania|rádio|voice of america" << "radio" << "100";
+        QTest::newRow("last name, at the end") << "radio romania|rádio|voice of america" << "america" << "001";
+        QTest::newRow("accented") << "radio|rádio" << "ádio" << "01";
+        QTest::newRow("rare byte last, at the very end") << "aaaa|aaab" << "ab" << "01";
+        QTest::newRow("rare byte first in the names, second in the text") << "baaa|xab" << "ab" << "01";
+        QTest::newRow("rare byte found, the rest not") << "aaaa|xb|ab" << "ab" << "001";
+        QTest::newRow("not across two names") << "ab|cd" << "bc" << "00";
+        QTest::newRow("longer than any name") << "rádio|radio" << "radio romania" << "00";
+        QTest::newRow("many times in a name") << "aa|a|b" << "a" << "110";
+        QTest::newRow("a lone surrogate") << "a|b" << QString(QChar(0xD800)) << "00";
+        QTest::newRow("empty text") << "a|b" << "" << "11";
+    }
+    void stationNamesFind()
+    {
+        QFETCH(QString, names);
+        QFETCH(QString, find);
+        const StationNames stations(names.split('|').join('\n') + '\n');
+        const StationNames::Find text = stations.find(find);
+        QString all, each;
+        for (char holds : stations.namesHolding(text))
+            all += QChar(holds ? '1' : '0');
+        for (qsizetype name = 0; name < stations.count(); ++name)
+            each += QChar(stations.holds(name, text) ? '1' : '0');
+        QTEST(all, "holding");
+        QTEST(each, "holding");
     }
 };
 

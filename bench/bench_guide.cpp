@@ -7,6 +7,8 @@
 // band: the whole picture painted, and a filter change in the guide with the map drawn anew.
 // Reads the real season schedules in the shared data folder when present.
 #include "app/mainwindow.h"
+#include "bench/benchclock.h"
+#include "bench/benchseasons.h"
 #include "bandmap/bandmapview.h"
 #include "bandmap/draw/bandmappicture.h"
 #include "geo/core/geoposition.h"
@@ -35,50 +37,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 
 namespace {
-
-const QByteArray header = "kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Lng:49;Target:62;"
-                          "Remarks:135;P:35;Start:60;Stop:60;\r\n";
-
-QByteArray generatedSeason(int records)
-{
-    QByteArray bytes = header;
-    for (int record = 0; record < records; ++record) {
-        bytes += QByteArray::number(5900 + record % 9000) + ";1200-1300;Mo-Fr;ROU;Radio " + QByteArray::number(record)
-                 + ";E,F;ME;g;1;;\r\n";
-    }
-    return bytes;
-}
-
-// the largest season file in the shared data folder, or a generated one of 16,000 records
-QByteArray sampleSeason()
-{
-    QByteArray largest;
-    const QDir data(QStringLiteral(LEDRA_SAMPLE_DATA));
-    for (const QString& name : data.entryList({QStringLiteral("*.csv")}, QDir::Files)) {
-        QFile file(data.filePath(name));
-        if (file.open(QIODevice::ReadOnly) && file.size() > largest.size())
-            largest = file.readAll();
-    }
-    return largest.isEmpty() ? generatedSeason(16000) : largest;
-}
-
-// the records of a season file repeated until there are exactly the given number
-QByteArray repeated(const QByteArray& season, int records)
-{
-    const QList<QByteArray> lines = season.split('\n');
-    QByteArray bytes = header;
-    int written = 0;
-    for (int line = 1; written < records; line = line + 1 < lines.size() ? line + 1 : 1) {
-        if (lines.at(line).trimmed().isEmpty())
-            continue;
-        bytes += lines.at(line) + '\n';
-        ++written;
-    }
-    return bytes;
-}
 
 // each figure is a median of several runs in processor time of this thread (the machine is
 // shared); keystrokes give their median and their slowest
@@ -89,14 +49,6 @@ struct Figures
     QList<double> keystrokes[2]; // without and with "On air now"
     QList<double> followSteps;
 };
-
-// processor time of this thread: the work of one core, whatever else the machine runs
-double threadMilliseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
 
 // What a location costs: km and bearing to every distinct site, found when a file opens or the
 // location changes; then the sampled paths and their light at one moment for every record, as
@@ -140,17 +92,6 @@ void measurePaths(const QByteArray& bytes)
                     "lit for every record %5.1f ms, light again at the next minute %5.1f ms\n",
                     int(records.size()), location, placed, placing, sampling, lighting);
     }
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
-double slowestOf(const QList<double>& values)
-{
-    return *std::max_element(values.begin(), values.end());
 }
 
 // "  4.1 ms   1.0 ms   4.10"
@@ -280,56 +221,9 @@ void measure(MainWindow& main, const QString& path, const QByteArray& bytes)
                 median(figures.followSteps), slowestOf(figures.followSteps));
 }
 
-// 1,500 broadcasts on 31m, one to three hours long at every hour, to every region
-QByteArray generatedBand()
-{
-    static const char* const targets[] = {"Eu", "ME", "Af", "SAs", "FE", "SEA", "Oc", "NAm", "CIS", "NAO"};
-    QByteArray bytes = header;
-    for (int record = 0; record < 1500; ++record) {
-        const int start = record * 7 % 24;
-        const int end = (start + 1 + record % 3) % 24;
-        bytes += QByteArray::number(9400 + record * 5 % 500) + ';' + QByteArray::number(start * 100).rightJustified(4, '0')
-                 + '-' + QByteArray::number(end * 100).rightJustified(4, '0') + (record % 4 == 0 ? ";SaSu;" : ";;")
-                 + "ROU;Radio " + QByteArray::number(record) + ";E;" + targets[record % 10] + ";g;1;;\r\n";
-    }
-    return bytes;
-}
-
-// the season files of the shared data folder by name, then a generated band
-QList<QPair<QString, QByteArray>> seasonFiles()
-{
-    QList<QPair<QString, QByteArray>> files;
-    const QDir data(QStringLiteral(LEDRA_SAMPLE_DATA));
-    for (const QString& name : data.entryList({QStringLiteral("*.csv")}, QDir::Files)) {
-        QFile file(data.filePath(name));
-        if (file.open(QIODevice::ReadOnly))
-            files.append({name, file.readAll()});
-    }
-    files.append({QStringLiteral("generated 31m"), generatedBand()});
-    return files;
-}
-
-// The map's figures are processor time of the process: on a shared machine the wall clock
-// also counts the other programs' turns.
-class ProcessTimer
-{
-public:
-    void start() { began = now(); }
-    double milliseconds() const { return now() - began; }
-
-private:
-    static double now()
-    {
-        timespec time{};
-        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &time);
-        return time.tv_sec * 1e3 + time.tv_nsec / 1e6;
-    }
-    double began = 0;
-};
-
 QString slowest(const QList<double>& times)
 {
-    return QString::number(*std::max_element(times.begin(), times.end()), 'f', 1);
+    return QString::number(slowestOf(times), 'f', 1);
 }
 
 // The busiest band's map at 1200x700: laid out and painted whole, as a filter change or a
@@ -355,18 +249,18 @@ void measureMapPaint(const QString& name, const QByteArray& bytes)
     picture.setMoment(QDateTime(QDate(2025, 6, 16), QTime(12, 0), Qt::UTC));
     picture.setCanvas(QSize(1200, 700), QApplication::font());
     QImage image(1200, 700, QImage::Format_ARGB32_Premultiplied);
-    ProcessTimer timer;
+    double started = 0;
     // thirty times laid out and painted whole, as after a filter change, a zoom or a resize
     const auto paintTimes = [&] {
         QList<double> times;
         for (int run = 0; run < 30; ++run) {
-            timer.start();
+            started = processMilliseconds();
             picture.layOut();
             QPainter painter(&image);
             picture.paint(painter, QApplication::palette());
             picture.paintNowLine(painter);
             painter.end();
-            times.append(timer.milliseconds());
+            times.append(processMilliseconds() - started);
         }
         return times;
     };
@@ -377,9 +271,9 @@ void measureMapPaint(const QString& name, const QByteArray& bytes)
                 qPrintable(slowest(times)));
 
     // with a location (Berlin): the paths once per file, the dark marks at the first layout of a day
-    timer.start();
+    started = processMilliseconds();
     const auto paths = std::make_shared<const RecordPaths>(season.records, SitePositions(), GeoPosition{52.52, 13.40});
-    const double pathsTime = timer.milliseconds();
+    const double pathsTime = processMilliseconds() - started;
     picture.setDarkness(darknessAtStart(paths, &season.records, QDate(2025, 6, 16)));
     times = paintTimes();
     std::printf("%-14s with a location: paths of the whole file %5.1f ms, first layout and paint with dark marks "
@@ -407,18 +301,18 @@ void measureMapFilterChange(MainWindow& main, const QString& path, const QString
     // each language, then all of them again: the whole band back on the map
     QList<double> narrowed;
     QList<double> whole;
-    ProcessTimer timer;
+    double started = 0;
     for (int language = 1; language < std::min(int(languageBox->count()), 30); ++language) {
         for (int index : {language, 0}) {
-            timer.start();
+            started = processMilliseconds();
             languageBox->setCurrentIndex(index);
             map->repaint();
-            (index == 0 ? whole : narrowed).append(timer.milliseconds());
+            (index == 0 ? whole : narrowed).append(processMilliseconds() - started);
         }
     }
-    timer.start();
+    started = processMilliseconds();
     map->repaint();
-    const double unchanged = timer.milliseconds();
+    const double unchanged = processMilliseconds() - started;
     std::printf("%-14s map at %dx%d: filter change redrawn, to one language median %4.1f ms (slowest %s), back to "
                 "the whole band median %4.1f ms (slowest %s); repaint with nothing changed %4.1f ms\n",
                 qPrintable(name), map->width(), map->height(), median(narrowed), qPrintable(slowest(narrowed)),

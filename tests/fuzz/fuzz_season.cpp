@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Arbitrary bytes as a season schedule: read, converted to schedule lines and asked whether and
-// how long each record is on the air. Aborts when a converted line does not split back into
-// its fields, or an inactive record or one with no minutes left counts as on the air.
+// Arbitrary bytes as a season schedule: read, converted to schedule lines, asked whether and
+// how long each record is on the air, and its station names searched. Aborts when a converted
+// line does not split back into its fields, an inactive record or one with no minutes left
+// counts as on the air, or the search of the names finds other names than QString does.
 #include "schedule/core/scheduleformat.h"
 #include "season/core/onair.h"
 #include "season/core/seasonfilter.h"
 #include "season/core/seasonrecord.h"
+#include "season/core/stationnames.h"
 
 #include <QDateTime>
 
@@ -47,6 +49,28 @@ void checkRecord(const SeasonRecord& record)
     }
 }
 
+// parts of the first name, and the input's last bytes as a text typed into the filter
+void checkStationSearch(const QList<SeasonRecord>& records, const QByteArray& bytes)
+{
+    const StationNames names(foldedNames(records));
+    require(names.count() == records.size());
+    QStringList texts{QString::fromUtf8(bytes.right(3)).toCaseFolded()};
+    if (!records.isEmpty()) {
+        const QString first = records.first().foldedStation().toString();
+        texts << first.mid(first.size() / 3, 3) << first.right(2);
+    }
+    for (const QString& text : texts) {
+        const StationNames::Find find = names.find(text);
+        const std::vector<char> holding = names.namesHolding(find);
+        for (qsizetype row = 0; row < records.size(); ++row) {
+            // half of a UTF-16 pair is no text a person types: it finds nothing
+            const bool expected = text.isValidUtf16() && records.at(row).foldedStation().contains(text);
+            require(bool(holding[size_t(row)]) == expected);
+            require(names.holds(row, find) == expected);
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -56,5 +80,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(file.recognised || file.records.isEmpty());
     for (const SeasonRecord& record : file.records)
         checkRecord(record);
+    checkStationSearch(file.records, bytes);
     return 0;
 }

@@ -16,147 +16,6 @@
 
 namespace {
 
-const char* const dayNames[] = {"Mo", "Tu", "We", "Th", "Fr", "Sa", "Su"};
-const char* const monthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-const quint8 everyDay = 0x7f;
-
-// trimmed(), without a call where neither end is white space, as nearly always
-QStringView trimmedView(QStringView text)
-{
-    // printable ASCII at both ends, as nearly always, is no white space
-    const auto plain = [](QChar c) { return c.unicode() > 0x20 && c.unicode() < 0x7f; };
-    if (text.isEmpty() || (plain(text.front()) && plain(text.back())))
-        return text;
-    return text.trimmed();
-}
-
-int digitsValue(QStringView digits)
-{
-    int value = 0;
-    for (QChar c : digits)
-        value = value * 10 + (c.unicode() - '0');
-    return value;
-}
-
-bool isDigits(QStringView text)
-{
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return true;
-}
-
-// Minutes of the day from "HHMM"; -1 when unreadable. 2400 is allowed here, the caller decides.
-int minutesOf(QStringView hhmm)
-{
-    if (hhmm.size() != 4)
-        return -1;
-    int digits[4];
-    for (int at = 0; at < 4; ++at) {
-        const char16_t c = hhmm[at].unicode();
-        if (c < '0' || c > '9')
-            return -1;
-        digits[at] = c - '0';
-    }
-    const int hours = digits[0] * 10 + digits[1];
-    const int minutes = digits[2] * 10 + digits[3];
-    if (minutes > 59 || hours > 24 || (hours == 24 && minutes != 0))
-        return -1;
-    return hours * 60 + minutes;
-}
-
-int dayIndex(QStringView name)
-{
-    if (name.size() != 2)
-        return -1;
-    for (int day = 0; day < 7; ++day) {
-        if (name.at(0) == QLatin1Char(dayNames[day][0]) && name.at(1) == QLatin1Char(dayNames[day][1]))
-            return day;
-    }
-    return -1;
-}
-
-// month * 100 + day when it is a day of some year (29 February included), else impossibleDate
-int validDate(int month, int day)
-{
-    // the days of each month in a leap year
-    static const int monthDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month >= 1 && month <= 12 && day >= 1 && day <= monthDays[month - 1] ? month * 100 + day : impossibleDate;
-}
-
-// "12Apr" as month * 100 + day, or -1 when the item is no date
-int dateItem(QStringView item)
-{
-    if (item.size() < 4 || item.size() > 5)
-        return -1;
-    const QStringView digits = item.left(item.size() - 3);
-    if (!isDigits(digits))
-        return -1;
-    for (int month = 0; month < 12; ++month) {
-        if (item.right(3) == QLatin1String(monthNames[month])) {
-            const int date = validDate(month + 1, digitsValue(digits));
-            return date == impossibleDate ? -1 : date;
-        }
-    }
-    return -1;
-}
-
-// Adds one days item to the rule; false when the item is none of the forms the rules read.
-bool addDaysItem(QStringView item, DayRule& rule)
-{
-    if (item == QLatin1String("USB") || item == QLatin1String("LSB")) {
-        rule.weekdays = everyDay;
-        rule.mode = item == QLatin1String("USB") ? QStringLiteral("3") : QStringLiteral("4");
-        return true;
-    }
-    if (isDigits(item)) {
-        for (QChar c : item) {
-            if (c < QLatin1Char('1') || c > QLatin1Char('7'))
-                return false;
-            rule.weekdays |= quint8(1u << (c.unicode() - '1'));
-        }
-        return true;
-    }
-    if (item.size() == 5 && item.at(2) == QLatin1Char('-')) {
-        const int first = dayIndex(item.left(2));
-        const int last = dayIndex(item.mid(3));
-        if (first < 0 || last < 0)
-            return false;
-        for (int day = first;; day = (day + 1) % 7) {
-            rule.weekdays |= quint8(1u << day);
-            if (day == last)
-                break;
-        }
-        return true;
-    }
-    const int date = dateItem(item);
-    if (date > 0) {
-        rule.dates.append(date);
-        return true;
-    }
-    if (item.isEmpty() || item.size() % 2 != 0)
-        return false;
-    quint8 run = 0;
-    for (int at = 0; at < item.size(); at += 2) {
-        const int day = dayIndex(item.mid(at, 2));
-        if (day < 0)
-            return false;
-        run |= quint8(1u << day);
-    }
-    rule.weekdays |= run;
-    return true;
-}
-
-QStringView withoutTag(QStringView text)
-{
-    const qsizetype bracket = text.indexOf(QLatin1Char('['));
-    return trimmedView(bracket < 0 ? text : text.left(bracket));
-}
-
 const double powersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 // The number of a kHz field. The usual forms, "11700" and "5005.5", are read here: a whole
@@ -164,7 +23,7 @@ const double powersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e
 // other form is left to QString's conversion.
 double khzOf(QStringView field, bool* readable)
 {
-    const QStringView text = trimmedView(field);
+    const QStringView text = trimmedField(field);
     quint64 mantissa = 0;
     int digits = 0;
     int decimals = -1;
@@ -309,53 +168,6 @@ QString lineNote(int line, const QString& what)
 
 } // namespace
 
-bool parseTimeRange(QStringView text, AirTimes& times)
-{
-    const QStringView range = trimmedView(text);
-    if (range.size() != 9 || range.at(4) != QLatin1Char('-'))
-        return false;
-    const int start = minutesOf(range.left(4));
-    const int end = minutesOf(range.mid(5));
-    if (start < 0 || start >= 24 * 60 || end < 0)
-        return false;
-    times.start = start;
-    times.end = end;
-    return true;
-}
-
-DayRule parseDays(QStringView text)
-{
-    DayRule rule;
-    const QStringView days = trimmedView(text);
-    if (days.isEmpty()) {
-        rule.weekdays = everyDay;
-        return rule;
-    }
-    // one item, as nearly always, needs no tokenizer
-    if (!days.contains(QLatin1Char(','))) {
-        rule.irregular = !addDaysItem(days, rule);
-        return rule;
-    }
-    for (QStringView item : days.tokenize(QLatin1Char(','))) {
-        if (!addDaysItem(trimmedView(item), rule))
-            rule.irregular = true;
-    }
-    return rule;
-}
-
-int parseDayMonth(QStringView text)
-{
-    // most records give no date
-    if (text.isEmpty())
-        return noDate;
-    const QStringView date = withoutTag(text);
-    if (date.isEmpty())
-        return noDate;
-    if (date.size() != 4 || !isDigits(date))
-        return impossibleDate;
-    return validDate(digitsValue(date.mid(2)), digitsValue(date.left(2)));
-}
-
 namespace {
 const double highestKhz = 300e6;
 }
@@ -373,7 +185,7 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
     FoldedNames folded(text.size() / 3);
     file.records.reserve(lineCount(bytes));
     forEachLineAfterFirst(text, firstEnd + 1, [&](const SplitLine& split) {
-        if (trimmedView(split.line).isEmpty())
+        if (trimmedField(split.line).isEmpty())
             return;
         const int lineNumber = split.number;
         // built in its place, and taken back when the line is skipped
@@ -413,7 +225,7 @@ SeasonFile parseSeasonFile(const QByteArray& bytes)
         record.times.days = parseDays(field(DaysField));
         record.startDate = readDate(StartField);
         record.stopDate = readDate(StopField);
-        record.inactive = trimmedView(field(PersistenceField)) == QLatin1String("8");
+        record.inactive = trimmedField(field(PersistenceField)) == QLatin1String("8");
         const int foldedFrom = int(folded.size());
         // one name a line, so that a finder may search all of them at once
         folded.append(field(StationField));

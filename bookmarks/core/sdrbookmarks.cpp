@@ -16,7 +16,6 @@
 namespace {
 
 const int allDayEnd = 24 * 60;
-const quint8 everyDay = 0x7f;
 
 // The programs' own normal passbands. SDR++ has one CW mode and no synchronous AM; KiwiSDR one
 // CW mode and no wide FM; CW reverse is CW heard from the other side, so CW takes it.

@@ -6,7 +6,6 @@ namespace {
 const char* const dayNames[] = {"Mo", "Tu", "We", "Th", "Fr", "Sa", "Su"};
 const char* const monthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-const quint8 everyDay = 0x7f;
 
 int digitsValue(QStringView digits)
 {

@@ -15,6 +15,7 @@ struct DayRule
     bool irregular = false;    // days the rules cannot read never hide a broadcast
     QString mode;              // "3" for a USB item, "4" for LSB, else empty
 };
+const quint8 everyDay = 0x7f;
 
 // When a broadcast is on the air: minutes of the day (end 1440 for "2400") and its days.
 struct AirTimes
